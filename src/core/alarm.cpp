@@ -1,0 +1,9 @@
+#include "core/frm_tikanda.h"
+
+namespace tikanda {
+
+using form::Control;
+
+void FrmTikanda::Alarm() {}
+
+} // namespace tikanda

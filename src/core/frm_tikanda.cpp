@@ -1,0 +1,24 @@
+#include "core/frm_tikanda.h"
+
+namespace tikanda {
+
+FrmTikanda::FrmTikanda(Services& svc, ProgramState& program) : m_svc(svc), m_program(program) {
+    Texts.fill("");
+    // The tick runs from the window's creation to the program's end.
+    m_tmrAlarm = m_svc.timers.createSecondTimer([this] { tmrAlarm_Timer(); });
+}
+
+FrmTikanda::~FrmTikanda() = default;
+
+FrmAlarm& FrmTikanda::loadAlarmWindow() {
+    m_alarm = std::make_unique<FrmAlarm>(m_svc, m_program, *m_tmrAlarm);
+    m_svc.windows.alarmWindowLoaded(*m_alarm);
+    m_alarm->Form_Load();
+    return *m_alarm;
+}
+
+void FrmTikanda::unloadAlarmWindow() {
+    if (auto* a = frmAlarm()) a->KonecAlarmu();
+}
+
+} // namespace tikanda
