@@ -1,0 +1,104 @@
+#pragma once
+// The real platform: Qt and X11 implementations of the behaviour's interfaces.
+
+#include "platform/interfaces.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tikanda {
+
+// Local wall clock; short date in the user's locale.
+class QtClock : public Clock {
+public:
+    LocalMoment now() const override;
+    std::string shortDate(std::int64_t day) const override;
+};
+
+// One-second timers aligned to the wall-clock second: each tick re-arms a precise
+// single-shot timer for a few milliseconds after the next second boundary, so ticks
+// do not drift and a clock jump yields one tick, never a burst. afterTick runs after
+// every tick (the binding brings the screen up to date there).
+class QtTimerFactory : public TimerFactory {
+public:
+    explicit QtTimerFactory(std::function<void()> afterTick = {});
+    std::unique_ptr<Timer> createSecondTimer(std::function<void()> onTick) override;
+
+private:
+    std::function<void()> m_afterTick;
+};
+
+// Wave playback with QSoundEffect; a file that is missing or cannot be decoded plays
+// the built-in chime (":/src/platform/sounds/chime.wav") instead.
+class QtSound : public Sound {
+public:
+    QtSound();
+    ~QtSound() override;
+    void play(const std::string& path) override;
+    void preload(const std::string& path) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m;
+};
+
+// F16 through the XTest extension on X11; a documented no-op elsewhere.
+class XTestKeyInjector : public KeyInjector {
+public:
+    void sendKey(int virtualKey) override;
+};
+
+// QMessageBox with Czech buttons. beforeShow runs first (the binding syncs the screen).
+class QtMessageBoxes : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(std::function<void()> beforeShow = {});
+    MsgAnswer show(const std::string& text, const std::string& title, MsgIcon icon,
+                   MsgButtons buttons, bool defaultNo) override;
+
+private:
+    std::function<void()> m_beforeShow;
+};
+
+// QColorDialog and QFileDialog.
+class QtDialogs : public Dialogs {
+public:
+    std::optional<std::uint32_t> chooseColour(std::uint32_t current) override;
+    std::optional<std::string> openFile(const std::string& title, const std::string& desc,
+                                        const std::string& pattern) override;
+};
+
+// QSettings, native format, user scope, organization "RVTikanda", no application name.
+class QtSettingsStore : public SettingsStore {
+public:
+    QtSettingsStore();
+    ~QtSettingsStore() override;
+    std::string get(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& def) override;
+    void set(const std::string& app, const std::string& section, const std::string& key,
+             const std::string& value) override;
+    bool flush() override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m;
+};
+
+class QtEnvironment : public Environment {
+public:
+    QtEnvironment(int argc, char** argv);
+    std::string commandLine() const override;
+    std::string dataDir() const override;
+    char pathSeparator() const override;
+
+private:
+    std::string m_commandLine;
+};
+
+class QtProcessExit : public ProcessExit {
+public:
+    void endNow(int code) override;
+};
+
+} // namespace tikanda
