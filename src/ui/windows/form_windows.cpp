@@ -166,7 +166,7 @@ FrmTikandaModel::FrmTikandaModel() {
                     "&po uplynutí času", "Provede časový odečet", 14030, 4030, 4});
     init(w, picAlarm,
          {"picAlarm", Kind::PictureBox, &fraAlarm, {120, 240, 480, 480}, "", "", 0, 0, 11});
-    picAlarm.Picture = "Maják";
+    picAlarm.Picture = "Majak";
     init(w, optS, {"optS", Kind::OptionButton, &fraAlarm, {720, 1080, 855, 255}, "st&opky",
                    "Režim stopky", 14050, 0, 5});
 
