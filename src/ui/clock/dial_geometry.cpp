@@ -13,7 +13,9 @@ float minuteAngle(double minutes) { return float((minutes - 15) * 18.84 / 180); 
 float secondAngle(double seconds) { return float((seconds - 15) * 18.84 / 180); }
 
 Point endPoint(float radius, float angle) {
-    return {float(radius * std::cos(angle) + kCentreX), float(radius * std::sin(angle) + kCentreY)};
+    // Worked out in double precision, stored in single precision.
+    const double a = angle;
+    return {float(double(radius) * std::cos(a) + kCentreX), float(double(radius) * std::sin(a) + kCentreY)};
 }
 
 } // namespace tikanda::dial
