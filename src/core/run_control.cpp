@@ -4,18 +4,172 @@ namespace tikanda {
 
 using form::Control;
 
-void FrmTikanda::cmdOK_Click() {}
-void FrmTikanda::cmdStorno_Click() {}
-void FrmTikanda::cmdOK_MouseDown(int Button, int Shift, float x, float y) {}
-void FrmTikanda::cmdStorno_MouseDown(int Button, int Shift, float x, float y) {}
-void FrmTikanda::Pauza() {}
-void FrmTikanda::Stopka() {}
-void FrmTikanda::TlbSPS(bool F2, bool F3, bool F4) {}
-void FrmTikanda::MenuSPS(bool F2, bool F3, bool F4) {}
-void FrmTikanda::WinMin(int p) {}
-void FrmTikanda::tlbCas_ButtonClick(const std::string& Key) {}
-void FrmTikanda::mnuStart_Click() {}
-void FrmTikanda::mnuPauza_Click() {}
-void FrmTikanda::mnuStop_Click() {}
+namespace {
+constexpr int kHiddenToolbarLeft = -20000;
+}
+
+void FrmTikanda::cmdOK_Click() {
+    if (cboText.Visible) {
+        // Confirm the alarm-text edit; the run goes on as it was.
+        AlarmText = cboText.Text;
+        FillComboSet();
+        FillCombo();
+        for (int i = 1; i <= 11; ++i)
+            tlbCas(i).Visible = true;
+        auto& text = tlbCas.button("Text");
+        text.ToolTipText = "Text alarmu: " + AlarmText;
+        lblAlarm.Caption = AlarmText;
+        if (Answer == 1)
+            text.Image = "TextB";
+        else
+            text.Image = AlarmText.empty() ? "TextG" : "TextY";
+        cboText.Visible = false;
+        if (NoBar) tlbCas.place.left = kHiddenToolbarLeft;
+        cmdOK.ToolTipText = "Spustí časomíru";
+        cmdStorno.ToolTipText = "Ukončí program";
+        return;
+    }
+
+    // Start from the entry fields, or resume from the held value.
+    if (RunState != 2) lblStopky.Caption = timetext::format(Cas());
+    RunTime = timetext::parseRunValue(lblStopky.Caption).value_or(0);
+    RunState = 1;
+    lastRunCheck = m_svc.clock.now();
+    // Decode the alarm sound now so that the alarm itself starts playing at once.
+    if (m_program.SoundMode == 1) m_svc.sound.preload(m_program.SoundFile);
+
+    cmdStorno.Caption = "Pauza";
+    cmdStorno.WhatsThisHelpID = 13025;
+    if (optV.Value) {
+        cmdStorno.Caption = "Stop";
+        cmdStorno.ToolTipText = "Ukončí odpočet";
+        cmdStorno.WhatsThisHelpID = 13030;
+    } else {
+        cmdStorno.ToolTipText = optZa.Value ? "Pozastaví odečet" : "Pozastaví stopky";
+    }
+    fraNastav.Enabled = false;
+    fraAlarm.Enabled = false;
+    MenuSPS(false, false, true);
+    MenuEnabled(false);
+    TlbSPS(false, false, true);
+    tlbCas.button("Pauza").Enabled = !optV.Value;
+    mnuPauza.Enabled = !optV.Value;
+    cmdOK.Enabled = false;
+    if (tlbCas.button("Min").Value == 1) WinMin(1);
+}
+
+void FrmTikanda::cmdStorno_Click() {
+    if (cboText.Visible) {
+        // Cancel the alarm-text edit: the text before the edit comes back.
+        for (int i = 1; i <= 11; ++i)
+            tlbCas(i).Visible = true;
+        AlarmText = TextBeforeEdit;
+        cboText.Text = TextBeforeEdit;
+        tlbCas.button("Text").ToolTipText = "Text alarmu: " + AlarmText;
+        cboText.Visible = false;
+        if (NoBar) tlbCas.place.left = kHiddenToolbarLeft;
+        cmdOK.ToolTipText = "Spustí časomíru";
+        cmdStorno.ToolTipText = "Ukončí program";
+        return;
+    }
+
+    switch (RunState) {
+    case 0:
+        Konec();
+        break;
+    case 1:
+        if (optV.Value) {
+            Stopka();
+        } else {
+            Pauza();
+            SetFocus(cmdOK);
+        }
+        break;
+    case 2:
+        Stopka();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmTikanda::cmdOK_MouseDown(int Button, int, float, float) {
+    if (Button == mouse::Right) ShowWhatsThis(cmdOK);
+}
+
+void FrmTikanda::cmdStorno_MouseDown(int Button, int Shift, float, float) {
+    if (Button == mouse::Left && Shift > 0) {
+        // Shift, Ctrl or Alt with a left click: end at once, without question or saving.
+        m_svc.exit.endNow(0);
+        return;
+    }
+    if (Button == mouse::Right) ShowWhatsThis(cmdStorno);
+}
+
+void FrmTikanda::Pauza() {
+    TlbSPS(true, false, true);
+    MenuSPS(true, false, mnuStop.Enabled);
+    cmdOK.Enabled = true;
+    cmdStorno.Caption = "Stop";
+    cmdStorno.ToolTipText = "Ukončí odpočet";
+    cmdStorno.WhatsThisHelpID = 13030;
+    RunState = 2;
+}
+
+void FrmTikanda::Stopka() {
+    RunState = 0;
+    lblStopky.ToolTipText = "Pravé tlačítko myši nastaví barvu";
+    Alarm();
+    MenuSPS(true, false, false);
+    cmdStorno.Caption = "Storno";
+    cmdStorno.ToolTipText = "Ukončí program";
+    cmdStorno.WhatsThisHelpID = 13027;
+    SetFocus(txtHod);
+}
+
+void FrmTikanda::TlbSPS(bool F2, bool F3, bool F4) {
+    tlbCas.button("Start").Enabled = F2;
+    tlbCas.button("Pauza").Enabled = F3;
+    tlbCas.button("Stop").Enabled = F4;
+}
+
+void FrmTikanda::MenuSPS(bool F2, bool F3, bool F4) {
+    mnuStart.Enabled = F2;
+    mnuPauza.Enabled = F3;
+    mnuStop.Enabled = F4;
+}
+
+void FrmTikanda::WinMin(int p) {
+    windowStateChanged(p);
+}
+
+void FrmTikanda::tlbCas_ButtonClick(const std::string& Key) {
+    if (Key == "Start")
+        cmdOK_Click();
+    else if (Key == "Pauza")
+        Pauza();
+    else if (Key == "Stop")
+        Stopka();
+    else if (Key == "Text")
+        TextAlarmu();
+    else if (Key == "Zvuk")
+        PressZvuk();
+    else if (Key == "Min")
+        PressMin();
+    else if (Key == "Nastaveni")
+        SelectSound();
+    else if (Key == "O")
+        About();
+}
+
+void FrmTikanda::mnuStart_Click() {
+    cmdOK_Click();
+}
+void FrmTikanda::mnuPauza_Click() {
+    Pauza();
+}
+void FrmTikanda::mnuStop_Click() {
+    Stopka();
+}
 
 } // namespace tikanda

@@ -21,8 +21,8 @@ std::string format(Seconds value);
 // time of day. Anything else fails.
 std::optional<Seconds> parseTimeOfDay(const std::string& text);
 
-// Reads a run value: like parseTimeOfDay, but the hours may be any count of digits and
-// any number, so that values of a day and more read back.
+// Reads a run value: like parseTimeOfDay, but the hours may be any number (up to 15
+// digits), so that values of a day and more read back.
 std::optional<Seconds> parseRunValue(const std::string& text);
 
 // "hh:mm:ss" with two digits each (09:05:00), for a second of the day.
