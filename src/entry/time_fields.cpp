@@ -1,34 +1,168 @@
+// The hours, minutes and seconds fields with their spin buttons. The fields are the
+// only store of the entered time; every change shows it again in lblStopky.
+
 #include "core/frm_tikanda.h"
+#include "entry/leading_number.h"
 
 namespace tikanda {
 
 using form::Control;
 
-void FrmTikanda::Oznac(form::Control& Obj) {}
-void FrmTikanda::TimeTest(form::Control& Obj, int Value) {}
-void FrmTikanda::txtHod_GotFocus() {}
-void FrmTikanda::txtMin_GotFocus() {}
-void FrmTikanda::txtSec_GotFocus() {}
-void FrmTikanda::txtHod_Change() {}
-void FrmTikanda::txtMin_Change() {}
-void FrmTikanda::txtSec_Change() {}
-int FrmTikanda::txtHod_KeyPress(int KeyAscii) { return 0; }
-int FrmTikanda::txtMin_KeyPress(int KeyAscii) { return 0; }
-int FrmTikanda::txtSec_KeyPress(int KeyAscii) { return 0; }
-void FrmTikanda::txtHod_KeyUp(int KeyCode, int Shift) {}
-void FrmTikanda::txtMin_KeyUp(int KeyCode, int Shift) {}
-void FrmTikanda::txtSec_KeyUp(int KeyCode, int Shift) {}
-void FrmTikanda::txtHod_LostFocus() {}
-void FrmTikanda::txtMin_LostFocus() {}
-void FrmTikanda::txtSec_LostFocus() {}
-void FrmTikanda::updHod_Change() {}
-void FrmTikanda::updMin_Change() {}
-void FrmTikanda::updSec_Change() {}
-void FrmTikanda::updHod_MouseDown(int Button, int Shift, float x, float y) {}
-void FrmTikanda::updMin_MouseDown(int Button, int Shift, float x, float y) {}
-void FrmTikanda::updSec_MouseDown(int Button, int Shift, float x, float y) {}
-void FrmTikanda::mnuHod_Click() {}
-void FrmTikanda::mnuMin_Click() {}
-void FrmTikanda::mnuSec_Click() {}
+namespace {
+
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Length of a UTF-8 text in characters.
+int charCount(const std::string& s) {
+    int count = 0;
+    for (char c : s)
+        if (!isContinuationByte(c)) ++count;
+    return count;
+}
+
+// The last `count` characters of a UTF-8 text.
+std::string lastChars(const std::string& s, int count) {
+    std::size_t start = s.size();
+    while (start > 0 && count > 0) {
+        --start;
+        if (!isContinuationByte(s[start])) --count;
+    }
+    return s.substr(start);
+}
+
+// The minute digits of a time text H:mm:ss (5th and 4th characters from the end).
+std::string minuteDigits(const std::string& time) {
+    return time.size() >= 5 ? time.substr(time.size() - 5, 2) : std::string();
+}
+
+// The second digits of a time text (the last two characters).
+std::string secondDigits(const std::string& time) {
+    return time.size() >= 2 ? time.substr(time.size() - 2) : std::string();
+}
+
+// The entered time, shown in the run display.
+void refreshDisplay(FrmTikanda& w) {
+    w.lblStopky.Caption = timetext::format(w.Cas());
+}
+
+// After a third character or Enter the field keeps its last two characters and the
+// focus moves on to `next`.
+void moveOn(FrmTikanda& w, Control& field, int KeyCode, Control& next) {
+    const bool tooLong = charCount(field.Text) > 2;
+    if (!tooLong && KeyCode != vk::Enter) return;
+    if (tooLong) w.setText(field, lastChars(field.Text, 2));
+    w.SetFocus(next);
+}
+
+} // namespace
+
+// Selections in the model count bytes of the UTF-8 text.
+void FrmTikanda::Oznac(Control& Obj) {
+    Obj.SelStart = 0;
+    Obj.SelLength = int(Obj.Text.size());
+}
+
+void FrmTikanda::TimeTest(Control& Obj, int Value) {
+    const int n = roundHalfEven16(leadingNumber(Obj.Text));
+    if (n > Value) setText(Obj, std::to_string(Value));
+    // n is tested as read: a field just set to its maximum is not tested again.
+    if (n <= 0) setText(Obj, "0");
+    refreshDisplay(*this);
+}
+
+void FrmTikanda::txtHod_GotFocus() {
+    Oznac(txtHod);
+}
+void FrmTikanda::txtMin_GotFocus() {
+    Oznac(txtMin);
+}
+void FrmTikanda::txtSec_GotFocus() {
+    Oznac(txtSec);
+}
+
+void FrmTikanda::txtHod_Change() {
+    refreshDisplay(*this);
+}
+void FrmTikanda::txtMin_Change() {
+    refreshDisplay(*this);
+}
+void FrmTikanda::txtSec_Change() {
+    refreshDisplay(*this);
+}
+
+// Enter is swallowed so that it inserts nothing and does not beep.
+int FrmTikanda::txtHod_KeyPress(int KeyAscii) {
+    return KeyAscii == vk::Enter ? 0 : KeyAscii;
+}
+int FrmTikanda::txtMin_KeyPress(int KeyAscii) {
+    return KeyAscii == vk::Enter ? 0 : KeyAscii;
+}
+int FrmTikanda::txtSec_KeyPress(int KeyAscii) {
+    return KeyAscii == vk::Enter ? 0 : KeyAscii;
+}
+
+void FrmTikanda::txtHod_KeyUp(int KeyCode, int) {
+    moveOn(*this, txtHod, KeyCode, txtMin);
+}
+void FrmTikanda::txtMin_KeyUp(int KeyCode, int) {
+    moveOn(*this, txtMin, KeyCode, txtSec);
+}
+
+void FrmTikanda::txtSec_KeyUp(int KeyCode, int) {
+    // From the seconds the focus goes to the option button of the selected mode.
+    Control& next = optV.Value ? optV : optZa.Value ? optZa : optS;
+    moveOn(*this, txtSec, KeyCode, next);
+}
+
+void FrmTikanda::txtHod_LostFocus() {
+    TimeTest(txtHod, 23);
+}
+
+void FrmTikanda::txtMin_LostFocus() {
+    TimeTest(txtMin, 59);
+    setText(txtMin, minuteDigits(lblStopky.Caption));
+}
+
+void FrmTikanda::txtSec_LostFocus() {
+    TimeTest(txtSec, 59);
+    setText(txtSec, secondDigits(lblStopky.Caption));
+}
+
+// The spin button has already written its new number into the field.
+void FrmTikanda::updHod_Change() {
+    refreshDisplay(*this);
+}
+
+void FrmTikanda::updMin_Change() {
+    refreshDisplay(*this);
+    setText(txtMin, minuteDigits(lblStopky.Caption));
+}
+
+void FrmTikanda::updSec_Change() {
+    refreshDisplay(*this);
+    setText(txtSec, secondDigits(lblStopky.Caption));
+}
+
+void FrmTikanda::updHod_MouseDown(int Button, int, float, float) {
+    if (Button == mouse::Right) ShowWhatsThis(updHod);
+}
+void FrmTikanda::updMin_MouseDown(int Button, int, float, float) {
+    if (Button == mouse::Right) ShowWhatsThis(updMin);
+}
+void FrmTikanda::updSec_MouseDown(int Button, int, float, float) {
+    if (Button == mouse::Right) ShowWhatsThis(updSec);
+}
+
+void FrmTikanda::mnuHod_Click() {
+    SetFocus(txtHod);
+}
+void FrmTikanda::mnuMin_Click() {
+    SetFocus(txtMin);
+}
+void FrmTikanda::mnuSec_Click() {
+    SetFocus(txtSec);
+}
 
 } // namespace tikanda
