@@ -1,11 +1,145 @@
+// The settings store: the factory values written to "Default" at every start, loading
+// from a section with "Default" behind it, the save at exit and the reset command.
+
+#include "config/settings_values.h"
 #include "core/frm_tikanda.h"
+
+#include <optional>
 
 namespace tikanda {
 
-using form::Control;
+using form::Colour;
+namespace sv = settingsvalues;
 
-void FrmTikanda::Aktivace(const std::string& Section) {}
-bool FrmTikanda::SaveSettings() { return true; }
-void FrmTikanda::mnuDefault_Click() {}
+namespace {
+
+const char* const kApp = "RVTikanda";
+const char* const kDefault = "Default";
+const char* const kTitle = "Tikanda 1.3";
+
+// The alarm texts a first run starts with: "Text", then "Text1" to "Text5".
+const char* const kFactoryText = "Budíček!";
+const char* const kFactoryTexts[6] = {"", "Budíček!", "Alarm!", "Hlášení", "Pozor!", "Varování!"};
+
+// The colours of the controls as built, used when neither section holds a usable value.
+const Colour kFactoryColLbl = form::systemColour(0);
+const Colour kFactoryColAktualni = form::systemColour(9);
+const Colour kFactoryColGreen = form::systemColour(1);
+const Colour kFactoryColStopky = form::systemColour(9);
+
+std::string textKey(int i) {
+    return "Text" + std::to_string(i);
+}
+
+// Reads key K of section S, falling back to the "Default" value when S lacks it.
+class SectionReader {
+public:
+    SectionReader(SettingsStore& store, const std::string& section)
+        : m_store(store), m_section(section) {}
+
+    std::string text(const std::string& key) {
+        return m_store.get(kApp, m_section, key, m_store.get(kApp, kDefault, key, ""));
+    }
+
+    // A numeric value that does not decode takes the "Default" value, failing that the
+    // built-in one: a damaged store must not leave the window with a meaningless state.
+    template <typename T, typename Decode>
+    T number(const std::string& key, Decode decode, T factory) {
+        if (auto v = decode(text(key))) return *v;
+        if (auto v = decode(m_store.get(kApp, kDefault, key, ""))) return *v;
+        return factory;
+    }
+
+    Colour colour(const std::string& key, Colour factory) {
+        return number<Colour>(key, sv::decodeColour, factory);
+    }
+    int switchState(const std::string& key) { return number<int>(key, sv::decodeSwitch, 0); }
+
+private:
+    SettingsStore& m_store;
+    std::string m_section;
+};
+
+} // namespace
+
+void FrmTikanda::Aktivace(const std::string& Section) {
+    SettingsStore& store = m_svc.settings;
+    const std::string factoryWav = m_svc.env.dataDir() + m_svc.env.pathSeparator() + "CILILINK.WAV";
+
+    if (Section == "User") {
+        auto put = [&](const std::string& key, const std::string& value) {
+            store.set(kApp, kDefault, key, value);
+        };
+        put("ColLbl", sv::encodeColour(lbl1.ForeColor));
+        put("ColAktualni", sv::encodeColour(lblAktualni.ForeColor));
+        put("ColGreen", sv::encodeColour(picGreen.BackColor));
+        put("ColStopky", sv::encodeColour(lblStopky.ForeColor));
+        put("Text", kFactoryText);
+        for (int i = 1; i <= 5; ++i)
+            put(textKey(i), kFactoryTexts[i]);
+        put("WAV", factoryWav);
+        put("Zvuk", "0");
+        put("Ikona", "0");
+    }
+
+    SectionReader read(store, Section);
+    auto& zvuk = tlbCas.button("Zvuk");
+    auto& min = tlbCas.button("Min");
+
+    if (m_program.SoundMode > 0) {
+        zvuk.Value = read.switchState("Zvuk");
+        m_program.SoundFile = read.text("WAV");
+    }
+    min.Value = read.switchState("Ikona");
+
+    picGreen.BackColor = read.colour("ColGreen", kFactoryColGreen);
+    lbl1.ForeColor = read.colour("ColLbl", kFactoryColLbl);
+    lbl2.ForeColor = lbl1.ForeColor;
+    lblAktualni.ForeColor = read.colour("ColAktualni", kFactoryColAktualni);
+    lblStopky.ForeColor = read.colour("ColStopky", kFactoryColStopky);
+    lblAlarm.ForeColor = lblStopky.ForeColor;
+
+    AlarmText = read.text("Text");
+    lblAlarm.Caption = AlarmText;
+    tlbCas.button("Text").Image = AlarmText.empty() ? "TextG" : "TextB";
+
+    for (int i = 1; i <= 5; ++i)
+        Texts[std::size_t(i)] = read.text(textKey(i));
+    FillCombo();
+
+    if (m_program.SoundMode > 0) PressZvuk();
+    PressMin();
+}
+
+bool FrmTikanda::SaveSettings() {
+    SettingsStore& store = m_svc.settings;
+    auto put = [&](const std::string& key, const std::string& value) {
+        store.set(kApp, "User", key, value);
+    };
+    put("ColLbl", sv::encodeColour(lbl1.ForeColor));
+    put("ColAktualni", sv::encodeColour(lblAktualni.ForeColor));
+    put("ColGreen", sv::encodeColour(picGreen.BackColor));
+    put("ColStopky", sv::encodeColour(lblStopky.ForeColor));
+    put("Text", AlarmText);
+    for (int i = 1; i <= 5; ++i)
+        put(textKey(i), Texts[std::size_t(i)]);
+    // Without sound from the command line the stored sound settings stay as they were.
+    if (m_program.SoundMode >= 0) {
+        put("WAV", m_program.SoundFile);
+        put("Zvuk", sv::encodeSwitch(tlbCas.button("Zvuk").Value != 0));
+    }
+    put("Ikona", sv::encodeSwitch(tlbCas.button("Min").Value != 0));
+    return store.flush();
+}
+
+void FrmTikanda::mnuDefault_Click() {
+    const MsgAnswer a =
+        m_svc.messages.show("Opravdu chcete použít standardní nastavení?\n"
+                            "\n"
+                            "Tip: Pokud chcete zachovat nynější nastavení po 'Ano'\n"
+                            "ukončete program <Ctrl+Alt+F4> a znovu jej spusťte.\n",
+                            kTitle, MsgIcon::Exclamation, MsgButtons::YesNo, true);
+    if (a == MsgAnswer::Yes) Aktivace("Default");
+}
 
 } // namespace tikanda
