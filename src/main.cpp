@@ -1,2 +1,69 @@
 // Wiring only: build the services, hand them to the windows, run.
-int main() { return 0; }
+
+#include "core/frm_tikanda.h"
+#include "platform/platform_qt.h"
+#include "ui/help/help_viewer_qt.h"
+#include "ui/windows/binding_qt.h"
+#include "ui/windows/controls_qt.h"
+#include "ui/windows/popups_qt.h"
+#include "ui/windows/window_system_qt.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    using namespace tikanda;
+
+    if (const std::string problem = displayProblem(); !problem.empty()) {
+        std::fprintf(stderr, "tikanda: %s\n", problem.c_str());
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // the program ends through its own exit
+    QApplication::setFont(dialogFont());
+    QApplication::setWindowIcon(QIcon(imageResource("Tikanda")));
+    // Qt's own texts (edit menus, colour and file dialogs) in Czech, where installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_cs"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    TikandaBinding* binding = nullptr;
+    const auto sync = [&binding] {
+        if (binding) binding->sync();
+    };
+
+    QtEnvironment env(argc, argv);
+    QtClock clock;
+    QtTimerFactory timers(sync);
+    QtSound sound;
+    XTestKeyInjector keys;
+    QtMessageBoxes messages(sync);
+    QtPopupMenus popups(sync);
+    QtDialogs dialogs;
+    QtHelpViewer help(env.dataDir(), [&binding](const form::Control* c) {
+        return binding ? binding->screenPosition(c) : QCursor::pos();
+    });
+    QtSettingsStore settings;
+    QtProcessExit processExit;
+    QtWindowSystem windows;
+    Services services{clock,   timers, sound,    keys, messages,    popups,
+                      dialogs, help,   settings, env,  processExit, windows};
+
+    ProgramState program;
+    FrmTikanda frmTikanda(services, program);
+    TikandaBinding tikandaWindows(frmTikanda, &windows);
+    binding = &tikandaWindows;
+
+    frmTikanda.Form_Load();
+    tikandaWindows.sync();
+    const int code = app.exec();
+    binding = nullptr;
+    return code;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// Widgets of the main window that Qt has no ready match for: the spin buttons bound to
+// the time fields, the bordered display panel that carries the dial, an SVG picture, and
+// the style that gives the toolbar its fixed button and separator widths.
+
+#include <QFrame>
+#include <QProxyStyle>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace tikanda {
+
+namespace form {
+struct FrmTikandaModel;
+}
+
+// Up and down arrows, one above the other. Each step (a click, or repeated while the
+// mouse button is held) calls onStep with +1 or -1. Never takes the keyboard focus.
+class SpinButtonQt : public QWidget {
+public:
+    explicit SpinButtonQt(QWidget* parent = nullptr);
+    std::function<void(int delta)> onStep;
+    // The half being held: +1 up, -1 down, 0 none.
+    int heldHalf() const { return m_held; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void changeEvent(QEvent*) override;
+    QSize sizeHint() const override { return {16, 21}; }
+
+private:
+    void step();
+    int m_held = 0;
+    QTimer m_repeat;
+};
+
+// The display panel: a sunken border around a client area that paints the panel's
+// background colour and the analog face. Children are placed in the client area.
+class DisplayPanelQt : public QFrame {
+public:
+    DisplayPanelQt(const form::FrmTikandaModel& model, QWidget* parent = nullptr);
+    QWidget* client() const;
+    void setBackground(const QColor& c);
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    class Client;
+    Client* m_client;
+};
+
+// A picture drawn from an SVG resource at its natural size, crisp at any scale.
+class PictureQt : public QWidget {
+public:
+    explicit PictureQt(QWidget* parent = nullptr);
+    void setImage(const QString& resource);
+    QString image() const { return m_resource; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString m_resource;
+};
+
+// The resource path of an image by its key ("Start", "Stopky", "AlarmPozadi" ...).
+QString imageResource(const std::string& key);
+
+// Toolbar metrics: no margins or spacing, separators of a fixed width.
+class ToolbarStyle : public QProxyStyle {
+public:
+    explicit ToolbarStyle(int separatorWidth) : m_separator(separatorWidth) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+
+private:
+    int m_separator;
+};
+
+} // namespace tikanda

@@ -1,0 +1,100 @@
+#include "ui/windows/window_system_qt.h"
+
+#include "core/frm_alarm.h"
+#include "ui/windows/alarm_window_qt.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <cstdlib>
+
+// Xlib last: its macros (None, Bool, Status ...) clash with Qt's names.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace tikanda {
+
+QtWindowSystem::QtWindowSystem() = default;
+
+QtWindowSystem::~QtWindowSystem() {
+    delete m_alarm.data();
+}
+
+void QtWindowSystem::runSync() {
+    if (m_sync)
+        m_sync();
+    else
+        syncAlarmWindow();
+}
+
+void QtWindowSystem::doEvents() {
+    runSync();
+    QCoreApplication::processEvents();
+}
+
+void QtWindowSystem::alarmWindowLoaded(FrmAlarm& w) {
+    // A window whose unload was never reported: its model is already gone.
+    dropAlarmWindow();
+    m_alarmModel = &w;
+    m_alarm = new AlarmWindowQt(w, [this] { runSync(); });
+}
+
+void QtWindowSystem::alarmWindowUnloaded(FrmAlarm& w) {
+    if (&w == m_alarmModel) dropAlarmWindow();
+}
+
+void QtWindowSystem::dropAlarmWindow() {
+    m_alarmModel = nullptr;
+    if (!m_alarm) return;
+    m_alarm->detach();
+    m_alarm->hide();
+    m_alarm->deleteLater(); // it may be inside one of its own event handlers now
+    m_alarm = nullptr;
+}
+
+void QtWindowSystem::syncAlarmWindow() {
+    if (!m_alarm || !m_alarmModel) return;
+    if (m_alarmModel->unloaded()) {
+        dropAlarmWindow();
+        return;
+    }
+    m_alarm->sync();
+}
+
+AlarmWindowQt* QtWindowSystem::alarmWindow() const {
+    return m_alarm.data();
+}
+
+void keepOffTaskbar(QWidget& window) {
+    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display* d = x11 ? x11->display() : nullptr;
+    if (!d) return;
+    // Set on the unmapped window; Qt adds its own states to these when it maps it.
+    const auto id = static_cast<Window>(window.winId());
+    Atom states[2] = {XInternAtom(d, "_NET_WM_STATE_SKIP_TASKBAR", False),
+                      XInternAtom(d, "_NET_WM_STATE_SKIP_PAGER", False)};
+    XChangeProperty(d, id, XInternAtom(d, "_NET_WM_STATE", False), XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(states), 2);
+    XFlush(d);
+}
+
+std::string displayProblem() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string p = platform ? platform : "";
+    if (!p.empty() && p.rfind("xcb", 0) != 0) return {}; // offscreen, wayland, ...: Qt decides
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool hasDisplay = display && *display;
+    if (!hasDisplay) {
+        if (p.empty() && wayland && *wayland) return {};
+        return "no display: DISPLAY is not set (start the program in a graphical session, "
+               "or under Xvfb)";
+    }
+    Display* d = XOpenDisplay(display);
+    if (!d) return std::string("cannot connect to the X display \"") + display + "\"";
+    XCloseDisplay(d);
+    return {};
+}
+
+} // namespace tikanda
