@@ -21,13 +21,17 @@ public:
 // single-shot timer for a few milliseconds after the next second boundary, so ticks
 // do not drift and a clock jump yields one tick, never a burst. afterTick runs after
 // every tick (the binding brings the screen up to date there).
+// With TIKANDA_TICK_LOG=FILE set, every tick is logged to FILE (see timer_qt.cpp).
+struct TickLog;
 class QtTimerFactory : public TimerFactory {
 public:
     explicit QtTimerFactory(std::function<void()> afterTick = {});
+    ~QtTimerFactory() override;
     std::unique_ptr<Timer> createSecondTimer(std::function<void()> onTick) override;
 
 private:
     std::function<void()> m_afterTick;
+    std::shared_ptr<TickLog> m_log;
 };
 
 // Wave playback with QSoundEffect; a file that is missing or cannot be decoded plays
@@ -44,10 +48,17 @@ private:
     std::unique_ptr<Impl> m;
 };
 
-// F16 through the XTest extension on X11; a documented no-op elsewhere.
+// F16 through the XTest extension on X11; a no-op on other platforms (Wayland has no
+// way to inject keys into other windows). See key_injector_qt.cpp.
 class XTestKeyInjector : public KeyInjector {
 public:
+    XTestKeyInjector();
+    ~XTestKeyInjector() override;
     void sendKey(int virtualKey) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m;
 };
 
 // QMessageBox with Czech buttons. beforeShow runs first (the binding syncs the screen).
@@ -85,6 +96,9 @@ private:
     std::unique_ptr<Impl> m;
 };
 
+// The command line is argv[1..] joined by spaces. The data directory is the binary's own
+// when it holds TIKANDA.HLP or CILILINK.WAV (the build tree), else the installed
+// share/tikanda when it exists, else the binary's directory.
 class QtEnvironment : public Environment {
 public:
     QtEnvironment(int argc, char** argv);
@@ -92,10 +106,14 @@ public:
     std::string dataDir() const override;
     char pathSeparator() const override;
 
+    static std::string chooseDataDir(const std::string& binaryDir, const std::string& installedDir);
+
 private:
     std::string m_commandLine;
+    std::string m_dataDir;
 };
 
+// Flushes stdio and ends the process with _exit: no destructors, no further events.
 class QtProcessExit : public ProcessExit {
 public:
     void endNow(int code) override;
