@@ -10,6 +10,13 @@
 // notice, and undoing it straight away could let a client translate the key with the
 // old map. The alarm window sends F16 every second, so the map changes twice per alarm,
 // not twice per second.
+//
+// A key is sent once the event that asked for it has been handled, not at once: at an
+// alarm the keystroke is asked for before the alarm window is shown, and a change of the
+// keyboard map makes the window manager reload its key bindings, which held up the
+// window's appearance by tens of milliseconds when the change reached it first. The
+// keystroke counts as user activity wherever it lands, and no window of the program
+// reacts to it.
 
 #include "platform/platform_qt.h"
 
@@ -61,10 +68,20 @@ struct XTestKeyInjector::Impl {
     int symsPerCode = 0;
     std::vector<KeySym> savedSyms;
     QTimer restoreTimer;
+    std::vector<int> pending; // keys asked for during the event being handled
+    QTimer sendTimer;
 
     Impl() {
         restoreTimer.setSingleShot(true);
         QObject::connect(&restoreTimer, &QTimer::timeout, [this] { restore(); });
+        sendTimer.setSingleShot(true);
+        sendTimer.setInterval(0);
+        QObject::connect(&sendTimer, &QTimer::timeout, [this] {
+            const std::vector<int> keys = std::move(pending);
+            pending.clear();
+            for (int vk : keys)
+                send(vk);
+        });
     }
 
     ~Impl() {
@@ -157,7 +174,8 @@ XTestKeyInjector::XTestKeyInjector() : m(std::make_unique<Impl>()) {}
 XTestKeyInjector::~XTestKeyInjector() = default;
 
 void XTestKeyInjector::sendKey(int virtualKey) {
-    m->send(virtualKey);
+    m->pending.push_back(virtualKey);
+    m->sendTimer.start();
 }
 
 } // namespace tikanda

@@ -1,0 +1,12 @@
+#!/bin/bash
+# Installs what is missing, builds everything, and runs every test: headless, Qt
+# (offscreen) and end-to-end (each under its own Xvfb, openbox and PulseAudio, started by
+# tests/e2e/harness.sh). Arguments go to ctest (e.g. scripts/test.sh -L headless).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${TIKANDA_BUILD_DIR:-$root/build}
+
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh"
+cd "$build"
+ctest --output-on-failure -j"$(nproc)" "$@"

@@ -1,0 +1,73 @@
+// XTestKeyInjector on a real X server: run by tests/e2e/platform_e2e.sh on Xvfb with a
+// window manager; skipped on Qt's offscreen platform.
+#include "platform/platform_qt.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+#include <vector>
+
+namespace {
+
+class KeyCatcher : public QWidget {
+public:
+    std::vector<int> pressed, released;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override { pressed.push_back(e->key()); }
+    void keyReleaseEvent(QKeyEvent* e) override { released.push_back(e->key()); }
+};
+
+// The keycode of F16 in the server's keyboard map as a new client sees it.
+int f16Keycode() {
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) return -1;
+    const int code = XKeysymToKeycode(d, XK_F16);
+    XCloseDisplay(d);
+    return code;
+}
+
+} // namespace
+
+TEST(KeyInjectionOnX11, F16ReachesTheFocusedWindowAndTheMapIsRestored) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs an X server (tests/e2e/platform_e2e.sh)";
+    const int before = f16Keycode();
+
+    KeyCatcher w;
+    w.setFocusPolicy(Qt::StrongFocus);
+    w.resize(100, 100);
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.setFocus();
+
+    {
+        tikanda::XTestKeyInjector keys;
+        keys.sendKey(127);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.released.size() == 1; }, 10000));
+        keys.sendKey(127);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.released.size() == 2; }, 10000));
+        EXPECT_EQ(w.pressed, (std::vector<int>{Qt::Key_F16, Qt::Key_F16}));
+        EXPECT_EQ(w.released, (std::vector<int>{Qt::Key_F16, Qt::Key_F16}));
+
+        // A spare keycode is borrowed only for a while after the last injection.
+        EXPECT_NE(f16Keycode(), 0);
+        if (before == 0) {
+            EXPECT_TRUE(QTest::qWaitFor([] { return f16Keycode() == 0; }, 10000))
+                << "the borrowed keycode is given back";
+            keys.sendKey(127);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return w.released.size() == 3; }, 10000));
+        }
+    }
+    // Destroying the injector gives the keycode back at once.
+    EXPECT_EQ(f16Keycode(), before);
+    EXPECT_EQ(w.released.back(), int(Qt::Key_F16));
+}
