@@ -219,6 +219,7 @@ public:
     LocalMoment lastRunCheck;
 
 private:
+    void closeTextEdit();
     void gotFocus(form::Control& c);
     void lostFocus(form::Control& c);
 

@@ -8,14 +8,24 @@ namespace {
 constexpr int kHiddenToolbarLeft = -20000;
 }
 
+// The common end of a confirmed or cancelled alarm-text edit: the toolbar buttons come
+// back, the box goes, a hidden toolbar goes out of view again, and the buttons' tooltips
+// are those of the run.
+void FrmTikanda::closeTextEdit() {
+    for (int i = 1; i <= 11; ++i)
+        tlbCas(i).Visible = true;
+    cboText.Visible = false;
+    if (NoBar) tlbCas.place.left = kHiddenToolbarLeft;
+    cmdOK.ToolTipText = "Spustí časomíru";
+    cmdStorno.ToolTipText = "Ukončí program";
+}
+
 void FrmTikanda::cmdOK_Click() {
     if (cboText.Visible) {
         // Confirm the alarm-text edit; the run goes on as it was.
         AlarmText = cboText.Text;
         FillComboSet();
         FillCombo();
-        for (int i = 1; i <= 11; ++i)
-            tlbCas(i).Visible = true;
         auto& text = tlbCas.button("Text");
         text.ToolTipText = "Text alarmu: " + AlarmText;
         lblAlarm.Caption = AlarmText;
@@ -23,10 +33,7 @@ void FrmTikanda::cmdOK_Click() {
             text.Image = "TextB";
         else
             text.Image = AlarmText.empty() ? "TextG" : "TextY";
-        cboText.Visible = false;
-        if (NoBar) tlbCas.place.left = kHiddenToolbarLeft;
-        cmdOK.ToolTipText = "Spustí časomíru";
-        cmdStorno.ToolTipText = "Ukončí program";
+        closeTextEdit();
         return;
     }
 
@@ -61,15 +68,10 @@ void FrmTikanda::cmdOK_Click() {
 void FrmTikanda::cmdStorno_Click() {
     if (cboText.Visible) {
         // Cancel the alarm-text edit: the text before the edit comes back.
-        for (int i = 1; i <= 11; ++i)
-            tlbCas(i).Visible = true;
         AlarmText = TextBeforeEdit;
         cboText.Text = TextBeforeEdit;
         tlbCas.button("Text").ToolTipText = "Text alarmu: " + AlarmText;
-        cboText.Visible = false;
-        if (NoBar) tlbCas.place.left = kHiddenToolbarLeft;
-        cmdOK.ToolTipText = "Spustí časomíru";
-        cmdStorno.ToolTipText = "Ukončí program";
+        closeTextEdit();
         return;
     }
 
