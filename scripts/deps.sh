@@ -25,6 +25,8 @@ packages=(
     # The Debian package and its test: dpkg-shlibdeps (for CPack), the menu entry and
     # AppStream validators, the manual page reader, and file.
     dpkg-dev desktop-file-utils appstream man-db file
+    # Hardening: clang with its sanitizer and libFuzzer runtimes, and valgrind.
+    clang libclang-rt-14-dev valgrind
 )
 
 missing=()

@@ -10,3 +10,10 @@ build=${TIKANDA_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh"
 cd "$build"
 ctest --output-on-failure -j"$(nproc)" "$@"
+
+# With no arguments, the whole suite: also the sanitizer, fuzzing and leak checks, and
+# the Debian package built, installed, started and removed again.
+if [ $# -eq 0 ]; then
+    "$root/scripts/hardening.sh"
+    "$root/scripts/package-test.sh"
+fi

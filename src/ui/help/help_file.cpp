@@ -1,5 +1,6 @@
 #include "ui/help/help_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 
@@ -83,8 +84,13 @@ std::string lineRef(std::size_t line) {
 
 std::string quoted(std::string_view s) {
     constexpr std::size_t kMax = 40;
-    std::string t(s.substr(0, kMax));
-    if (s.size() > kMax) t += "…";
+    // Shortened at a character boundary, never inside a UTF-8 sequence.
+    std::size_t cut = std::min(s.size(), kMax);
+    if (cut < s.size())
+        while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80)
+            --cut;
+    std::string t(s.substr(0, cut));
+    if (s.size() > cut) t += "…";
     return "„" + t + "“";
 }
 
