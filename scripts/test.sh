@@ -8,12 +8,12 @@ build=${TIKANDA_BUILD_DIR:-$root/build}
 
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh"
-cd "$build"
-ctest --output-on-failure -j"$(nproc)" "$@"
-
 # With no arguments, the whole suite: also the sanitizer, fuzzing and leak checks, and
-# the Debian package built, installed, started and removed again.
+# the Debian package built, installed, started and removed again. They run first so that
+# the test summary of ctest closes the output.
 if [ $# -eq 0 ]; then
     "$root/scripts/hardening.sh"
     "$root/scripts/package-test.sh"
 fi
+cd "$build"
+ctest --output-on-failure -j"$(nproc)" "$@"
