@@ -5,72 +5,29 @@
 namespace tikanda::test {
 namespace {
 
-class AlarmSound : public ::testing::Test {
-protected:
+TEST(AlarmSound, MenuAndToolbarSwitchTheSameStateAndAChosenFileIsOnlyKept) {
     Rig r;
-    FrmTikanda& w = r.w;
-
-    // Button, check mark and SoundMode agree; returns the common state (1 on, 0 off).
-    int agreedState() {
-        const int pressed = w.tlbCas.button("Zvuk").Value;
-        EXPECT_EQ(w.mnuZvuk.Checked, pressed == 1);
-        EXPECT_EQ(r.program.SoundMode, pressed);
-        return pressed;
+    // After each command (true: the menu item) button, check mark and SoundMode agree.
+    for (const auto& [byMenu, on] :
+         {std::pair{false, 0}, {true, 1}, {true, 0}, {false, 1}, {false, 0}}) {
+        byMenu ? r.w.menuClick(r.w.mnuZvuk) : r.w.toolbarClick("Zvuk");
+        EXPECT_EQ(std::make_tuple(r.w.tlbCas.button("Zvuk").Value, r.w.mnuZvuk.Checked,
+                                  r.program.SoundMode),
+                  std::make_tuple(on, on == 1, on));
     }
-};
-
-TEST_F(AlarmSound, MenuSwitchTogglesButtonCheckMarkAndMode) {
-    ASSERT_EQ(agreedState(), 1);
-    w.menuClick(w.mnuZvuk);
-    EXPECT_EQ(agreedState(), 0);
-    w.menuClick(w.mnuZvuk);
-    EXPECT_EQ(agreedState(), 1);
-}
-
-TEST_F(AlarmSound, PressZvukFollowsTheButton) {
-    w.tlbCas.button("Zvuk").Value = 0;
-    w.PressZvuk();
-    EXPECT_EQ(agreedState(), 0);
-    w.tlbCas.button("Zvuk").Value = 1;
-    w.PressZvuk();
-    EXPECT_EQ(agreedState(), 1);
-}
-
-TEST_F(AlarmSound, MenuAndToolbarSwitchTheSameState) {
-    w.toolbarClick("Zvuk");
-    EXPECT_EQ(agreedState(), 0);
-    w.menuClick(w.mnuZvuk);
-    EXPECT_EQ(agreedState(), 1);
-    w.toolbarClick("Zvuk");
-    EXPECT_EQ(agreedState(), 0);
-    w.toolbarClick("Zvuk");
-    EXPECT_EQ(agreedState(), 1);
-    w.menuClick(w.mnuZvuk);
-    EXPECT_EQ(agreedState(), 0);
-}
-
-TEST_F(AlarmSound, ChoosingAFileAsksWithTheDialogsTitleAndFilter) {
+    // A cancelled or failed choice keeps the file; a chosen one is neither tested nor played.
     r.program.SoundFile = "/opt/tikanda/CILILINK.WAV";
-    w.menuClick(w.mnuZvuk); // sound off
-    r.dialogs.files.push_back("/home/eva/zvonek.wav");
-    w.menuClick(w.mnuWave);
-    ASSERT_EQ(r.dialogs.fileDialogs.size(), 1u);
-    EXPECT_EQ(r.dialogs.fileDialogs[0],
+    r.dialogs.files = {std::nullopt, std::string(), "/home/eva/zvonek.wav"};
+    r.w.SelectSound();
+    r.w.SelectSound();
+    EXPECT_EQ(r.program.SoundFile, "/opt/tikanda/CILILINK.WAV");
+    r.w.menuClick(r.w.mnuWave);
+    EXPECT_EQ(r.dialogs.fileDialogs.back(),
               std::make_tuple(std::string("Výběr zvuku alarmu"), std::string("Zvukový soubor "),
                               std::string("*.wav")));
     EXPECT_EQ(r.program.SoundFile, "/home/eva/zvonek.wav");
-    EXPECT_TRUE(r.sound.played.empty()); // neither tested nor played
-    EXPECT_EQ(r.program.SoundMode, 0);
-}
-
-TEST_F(AlarmSound, CancelledFailedOrEmptyChoiceKeepsTheFile) {
-    r.program.SoundFile = "/opt/tikanda/CILILINK.WAV";
-    r.dialogs.files.push_back(std::nullopt);
-    w.SelectSound();
-    r.dialogs.files.push_back(std::string());
-    w.SelectSound();
-    EXPECT_EQ(r.dialogs.fileDialogs.size(), 2u);
-    EXPECT_EQ(r.program.SoundFile, "/opt/tikanda/CILILINK.WAV");
+    EXPECT_TRUE(r.sound.played.empty());
+    EXPECT_EQ(r.dialogs.fileDialogs.size(), 3u);
 }
 
 } // namespace

@@ -21,155 +21,83 @@ protected:
         w.FillCombo();
     }
     List list() const { return List(w.Texts.begin() + 1, w.Texts.end()); }
-    bool toolbarButtonsVisible(bool visible) const {
+    // Alarm text, label, image, the list, and whether the edit is open (box shown over
+    // hidden toolbar buttons) or closed (box hidden, buttons shown).
+    std::string state() const {
+        std::string s =
+            w.AlarmText + "|" + w.lblAlarm.Caption + "|" + w.tlbCas.button("Text").Image + "|";
+        for (const auto& t : list())
+            s += t + ",";
+        int shown = 0;
         for (const auto& b : w.tlbCas.Buttons)
-            if (b.Visible != visible) return false;
-        return true;
+            shown += b.Visible;
+        const int all = int(w.tlbCas.Buttons.size());
+        if (w.cboText.Visible) return s + (shown == 0 ? "|open" : "|buttons shown");
+        return s + (shown == all ? "|closed" : "|buttons hidden");
     }
-    // Opens the edit, types the text into the box and presses Enter in it.
-    void confirm(const std::string& text) {
+    void edit(const std::string& text) {
         w.menuClick(w.mnuText);
         w.textEdited(w.cboText, text);
-        w.keyUp(&w.cboText, 13, 0);
     }
 };
 
-TEST_F(AlarmTexts, FillComboListsTheEntriesAndShowsTheAlarmText) {
-    w.Texts[3] = "";
-    w.AlarmText = "Jiný";
-    w.FillCombo();
-    EXPECT_EQ(w.cboText.Items, (List{"Budíček!", "Alarm!", "", "Pozor!", "Varování!"}));
-    EXPECT_EQ(w.cboText.Text, "Jiný");
-}
-
-TEST_F(AlarmTexts, ListUpdateMovesAFoundTextToTheTop) {
-    w.AlarmText = "Pozor!";
-    w.FillComboSet();
-    EXPECT_EQ(w.Answer, 4);
-    EXPECT_EQ(list(), (List{"Pozor!", "Budíček!", "Alarm!", "Hlášení", "Varování!"}));
-
-    w.AlarmText = "Varování!";
-    w.FillComboSet();
-    EXPECT_EQ(w.Answer, 5);
-    EXPECT_EQ(list(), (List{"Varování!", "Pozor!", "Budíček!", "Alarm!", "Hlášení"}));
-
-    w.AlarmText = "Pozor!";
-    w.FillComboSet();
-    EXPECT_EQ(w.Answer, 2);
-    EXPECT_EQ(list(), (List{"Pozor!", "Varování!", "Budíček!", "Alarm!", "Hlášení"}));
-
-    w.FillComboSet();
-    EXPECT_EQ(w.Answer, 1);
-    EXPECT_EQ(list(), (List{"Pozor!", "Varování!", "Budíček!", "Alarm!", "Hlášení"}));
-}
-
-TEST_F(AlarmTexts, ListUpdatePushesOutTheOldestForANewText) {
-    // Whole texts compared case-sensitively: these are all new.
-    for (const char* t : {"pozor!", "POZOR!", "Pozor", "Pozor! "}) {
-        SetUp();
-        w.AlarmText = t;
+TEST_F(AlarmTexts, ListUpdateKeepsFiveMostRecentlyUsedTexts) {
+    const struct {
+        const char* text;
+        int found;
+        List after;
+    } steps[] = {
+        {"Pozor!", 4, {"Pozor!", "Budíček!", "Alarm!", "Hlášení", "Varování!"}},
+        {"Varování!", 5, {"Varování!", "Pozor!", "Budíček!", "Alarm!", "Hlášení"}},
+        {"Pozor!", 2, {"Pozor!", "Varování!", "Budíček!", "Alarm!", "Hlášení"}},
+        {"Pozor!", 1, {"Pozor!", "Varování!", "Budíček!", "Alarm!", "Hlášení"}},
+        {"", 0, {"", "Pozor!", "Varování!", "Budíček!", "Alarm!"}},
+        {"", 1, {"", "Pozor!", "Varování!", "Budíček!", "Alarm!"}},
+        {"pozor!", 0, {"pozor!", "", "Pozor!", "Varování!", "Budíček!"}}, // case-sensitive
+        {"Pozor! ", 0, {"Pozor! ", "pozor!", "", "Pozor!", "Varování!"}},
+    };
+    for (const auto& s : steps) {
+        w.AlarmText = s.text;
         w.FillComboSet();
-        EXPECT_EQ(w.Answer, 0) << t;
-        EXPECT_EQ(list(), (List{t, "Budíček!", "Alarm!", "Hlášení", "Pozor!"}));
+        EXPECT_EQ(w.Answer, s.found) << s.text;
+        EXPECT_EQ(list(), s.after) << s.text;
     }
-
-    // The empty text is an entry like any other.
-    SetUp();
-    w.AlarmText = "";
-    w.FillComboSet();
-    EXPECT_EQ(w.Answer, 0);
-    EXPECT_EQ(list(), (List{"", "Budíček!", "Alarm!", "Hlášení", "Pozor!"}));
-    w.FillComboSet();
-    EXPECT_EQ(w.Answer, 1);
-    EXPECT_EQ(list(), (List{"", "Budíček!", "Alarm!", "Hlášení", "Pozor!"}));
 }
 
 TEST_F(AlarmTexts, OpeningTheEditShowsTheBoxOverTheToolbar) {
-    w.SetFocus(w.txtHod);
-    w.menuClick(w.mnuText);
-    EXPECT_TRUE(w.cboText.Visible);
-    EXPECT_EQ(w.ActiveControl, &w.cboText);
-    EXPECT_EQ(w.cboText.Text, "Budíček!");
-    EXPECT_TRUE(toolbarButtonsVisible(false));
-    EXPECT_EQ(w.TextBeforeEdit, "Budíček!");
-    EXPECT_EQ(w.cmdOK.ToolTipText, "Potvrdí zadání textu");
-    EXPECT_EQ(w.cmdStorno.ToolTipText, "Vrátí původní text");
-    EXPECT_EQ(w.RunState, 0);
-}
-
-TEST_F(AlarmTexts, FocusLossMakesTheTypedTextTheAlarmTextAtOnce) {
-    w.menuClick(w.mnuText);
-    w.textEdited(w.cboText, "Nový");
-    w.SetFocus(w.txtHod);
-    EXPECT_EQ(w.AlarmText, "Nový");
-    EXPECT_EQ(w.lblAlarm.Caption, "Budíček!");
-    EXPECT_EQ(w.tlbCas.button("Text").Image, "TextB");
-    EXPECT_EQ(list(), (List{"Budíček!", "Alarm!", "Hlášení", "Pozor!", "Varování!"}));
-
-    // Opening again while the edit is open keeps the text to return to.
-    w.TextAlarmu();
-    EXPECT_EQ(w.TextBeforeEdit, "Budíček!");
-    EXPECT_EQ(w.ActiveControl, &w.cboText);
-}
-
-// Confirming and cancelling run through the OK and Storno handlers.
-TEST_F(AlarmTexts, ConfirmingKeepsAMostRecentlyUsedListOfFive) {
-    confirm("Pozor!");
-    EXPECT_EQ(list(), (List{"Pozor!", "Budíček!", "Alarm!", "Hlášení", "Varování!"}));
-    EXPECT_EQ(w.tlbCas.button("Text").Image, "TextY");
-    EXPECT_EQ(w.AlarmText, "Pozor!");
-    EXPECT_EQ(w.lblAlarm.Caption, "Pozor!");
-    EXPECT_FALSE(w.cboText.Visible);
-    EXPECT_TRUE(toolbarButtonsVisible(true));
-    EXPECT_EQ(w.cboText.Items, list());
-
-    confirm("Konec směny");
-    EXPECT_EQ(list(), (List{"Konec směny", "Pozor!", "Budíček!", "Alarm!", "Hlášení"}));
-    EXPECT_EQ(w.tlbCas.button("Text").Image, "TextY");
-
-    confirm("Konec směny");
-    EXPECT_EQ(list(), (List{"Konec směny", "Pozor!", "Budíček!", "Alarm!", "Hlášení"}));
-    EXPECT_EQ(w.tlbCas.button("Text").Image, "TextB");
-
-    confirm("");
-    EXPECT_EQ(w.tlbCas.button("Text").Image, "TextG");
-    confirm("");
-    EXPECT_EQ(w.tlbCas.button("Text").Image, "TextB");
-    EXPECT_EQ(w.cmdOK.ToolTipText, "Spustí časomíru");
-    EXPECT_EQ(w.cmdStorno.ToolTipText, "Ukončí program");
-}
-
-TEST_F(AlarmTexts, EscapeAndStornoCancelEvenAfterTheFocusLossCopiedTheText) {
-    w.menuClick(w.mnuText);
-    w.textEdited(w.cboText, "Zahozený");
-    w.keyUp(&w.cboText, 27, 0);
-    EXPECT_FALSE(w.cboText.Visible);
-    EXPECT_EQ(w.AlarmText, "Budíček!");
-
-    w.menuClick(w.mnuText);
-    w.textEdited(w.cboText, "Zahozený");
-    w.SetFocus(w.cmdStorno); // the press on Storno takes the focus first
-    EXPECT_EQ(w.AlarmText, "Zahozený");
-    w.click(w.cmdStorno);
-    EXPECT_EQ(w.AlarmText, "Budíček!");
-    EXPECT_EQ(w.lblAlarm.Caption, "Budíček!");
-    EXPECT_EQ(list(), (List{"Budíček!", "Alarm!", "Hlášení", "Pozor!", "Varování!"}));
-    EXPECT_TRUE(toolbarButtonsVisible(true));
-    EXPECT_TRUE(r.messages.shown.empty()); // no exit question
-}
-
-TEST_F(AlarmTexts, WithoutToolbarTheStripComesIntoViewForTheEdit) {
     w.NoBar = true;
     w.tlbCas.place.left = -20000;
     w.menuClick(w.mnuText);
+    EXPECT_EQ(state(), "Budíček!|Budíček!|TextB|Budíček!,Alarm!,Hlášení,Pozor!,Varování!,|open");
+    EXPECT_EQ(w.ActiveControl, &w.cboText);
+    EXPECT_EQ(w.cboText.Text, "Budíček!");
     EXPECT_EQ(w.tlbCas.place.left, 0);
-    w.keyUp(&w.cboText, 13, 0);
-    EXPECT_EQ(w.tlbCas.place.left, -20000);
+    EXPECT_EQ(w.cmdOK.ToolTipText, "Potvrdí zadání textu");
+    EXPECT_EQ(w.cmdStorno.ToolTipText, "Vrátí původní text");
 
-    w.NoBar = false;
-    w.tlbCas.place.left = 0;
-    w.menuClick(w.mnuText);
-    EXPECT_EQ(w.tlbCas.place.left, 0);
+    // Focus loss makes the typed text the alarm text at once, and nothing else.
+    w.textEdited(w.cboText, "Nový");
+    w.SetFocus(w.txtHod);
+    EXPECT_EQ(state(), "Nový|Budíček!|TextB|Budíček!,Alarm!,Hlášení,Pozor!,Varování!,|open");
+    w.TextAlarmu(); // opening again keeps the text to return to
+    EXPECT_EQ(w.TextBeforeEdit, "Budíček!");
+}
+
+TEST_F(AlarmTexts, EnterConfirmsEscapeAndStornoCancel) {
+    edit("Pozor!");
+    w.keyUp(&w.cboText, 13, 0);
+    EXPECT_EQ(state(), "Pozor!|Pozor!|TextY|Pozor!,Budíček!,Alarm!,Hlášení,Varování!,|closed");
+    EXPECT_EQ(w.cboText.Items, list());
+    const std::string confirmed = state();
+    edit("Zahozený");
+    w.keyUp(&w.cboText, 27, 1); // any shift state
+    EXPECT_EQ(state(), confirmed);
+    edit("Zahozený");
+    w.SetFocus(w.cmdStorno); // the press on Storno takes the focus first
+    ASSERT_EQ(w.AlarmText, "Zahozený");
+    w.click(w.cmdStorno);
+    EXPECT_EQ(state(), confirmed);
+    EXPECT_TRUE(r.messages.shown.empty()); // no exit question
 }
 
 } // namespace

@@ -5,59 +5,43 @@
 namespace tikanda::test {
 namespace {
 
-struct Trim {
-    std::string cmd;
-    bool noMenu, noSound, noBar;
-    int height;
-};
+using namespace std::string_literals;
 
-class Switches : public ::testing::TestWithParam<Trim> {};
-
-TEST_P(Switches, TrimTheWindow) {
-    const Trim& t = GetParam();
-    Rig r;
-    r.env.cmd = t.cmd;
-    r.w.Form_Load();
-
-    EXPECT_EQ(r.w.Height, t.height);
-    for (auto* m : {&r.w.mnuStopky, &r.w.mnuAlarm, &r.w.mnuNastaveni, &r.w.mnuNapoveda})
-        EXPECT_EQ(m->Visible, !t.noMenu) << m->Name;
-    EXPECT_FALSE(r.w.mnuBarva.Visible);
-    EXPECT_FALSE(r.w.mnuRMB.Visible);
-
-    EXPECT_EQ(r.w.NoBar, t.noBar);
-    EXPECT_EQ(r.w.tlbCas.AlignTop, !t.noBar);
-    EXPECT_EQ(r.w.tlbCas.place.left, t.noBar ? -20000 : 0);
-    EXPECT_EQ(r.w.picTikanda.place.top, t.noBar ? 0 : 420);
-
-    EXPECT_EQ(r.program.SoundMode == -1, t.noSound);
-    EXPECT_EQ(r.w.tlbCas.button("Zvuk").Enabled, !t.noSound);
-    EXPECT_EQ(r.w.tlbCas.button("Nastaveni").Enabled, !t.noSound);
-    EXPECT_EQ(r.w.mnuZvuk.Enabled, !t.noSound);
-    EXPECT_EQ(r.w.mnuWave.Enabled, !t.noSound);
-    if (t.noSound) {
-        EXPECT_EQ(r.w.tlbCas.button("Zvuk").Value, 0);
-        EXPECT_FALSE(r.w.mnuZvuk.Checked);
+TEST(Switches, AnyCaseAnywhereInTheCommandLineTrimTheWindow) {
+    const struct {
+        const char* cmd;
+        bool noMenu, noSound, noBar;
+        int height;
+    } cases[] = {{"", false, false, false, 3510},
+                 {"tikanda /xNoMenuX", true, false, false, 3210},
+                 {"tikanda -nobar", false, false, true, 3090},
+                 {"tikanda NOBAR NOMENU", true, false, true, 2790},
+                 {"tikanda NoSound", false, true, false, 3510},
+                 {"tikanda xnosoundnobarnomenux", true, true, true, 2790},
+                 {"tikanda no-menu no_bar nosund", false, false, false, 3510}};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.cmd);
+        Rig r;
+        r.env.cmd = t.cmd;
+        r.w.Form_Load();
+        auto& w = r.w;
+        EXPECT_EQ(w.Height, t.height);
+        EXPECT_EQ(std::vector<bool>({w.mnuStopky.Visible, w.mnuAlarm.Visible,
+                                     w.mnuNastaveni.Visible, w.mnuNapoveda.Visible}),
+                  std::vector<bool>(4, !t.noMenu));
+        EXPECT_EQ(std::make_tuple(w.NoBar, w.tlbCas.AlignTop, w.tlbCas.place.left,
+                                  w.picTikanda.place.top),
+                  std::make_tuple(t.noBar, !t.noBar, t.noBar ? -20000 : 0, t.noBar ? 0 : 420));
+        EXPECT_EQ(std::vector<bool>({w.tlbCas.button("Zvuk").Enabled,
+                                     w.tlbCas.button("Nastaveni").Enabled, w.mnuZvuk.Enabled,
+                                     w.mnuWave.Enabled, r.program.SoundMode != -1}),
+                  std::vector<bool>(5, !t.noSound));
+        if (t.noSound) EXPECT_FALSE(w.mnuZvuk.Checked || w.tlbCas.button("Zvuk").Value);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CommandLines, Switches,
-    ::testing::Values(Trim{"", false, false, false, 3510},
-                      Trim{"/usr/bin/tikanda", false, false, false, 3510},
-                      Trim{"tikanda NOMENU", true, false, false, 3210},
-                      Trim{"tikanda nomenu", true, false, false, 3210},
-                      Trim{"tikanda /xNoMenuX", true, false, false, 3210},
-                      Trim{"tikanda -nobar", false, false, true, 3090},
-                      Trim{"tikanda NOBAR NOMENU", true, false, true, 2790},
-                      Trim{"tikanda nomenunobar", true, false, true, 2790},
-                      Trim{"tikanda NoSound", false, true, false, 3510},
-                      Trim{"tikanda xnosoundnobarnomenux", true, true, true, 2790},
-                      Trim{"tikanda no-menu no_bar nosund", false, false, false, 3510}));
-
 TEST(FormLoad, StartsTheWindowInOrder) {
     Rig r;
-    r.env.cmd = "tikanda nomenu";
     bool splashDrawnFirst = false;
     r.windows.onDoEvents = [&] {
         splashDrawnFirst = r.w.frmSplash.Visible && !r.w.Visible &&
@@ -65,109 +49,44 @@ TEST(FormLoad, StartsTheWindowInOrder) {
                            r.settings.writes.empty();
     };
     r.w.Form_Load();
-
     EXPECT_TRUE(splashDrawnFirst);
     EXPECT_EQ(r.windows.events, 1);
-    EXPECT_EQ(r.w.WorkText, "TIKANDA NOMENU");
-    EXPECT_EQ(r.w.RunState, 0);
-    EXPECT_EQ(r.w.OneSec, 1);
     EXPECT_EQ(r.w.Caption, "Tikanda 1.3");
     EXPECT_EQ(r.help.file, "TIKANDA.HLP");
-    EXPECT_EQ(r.w.linAlarm.X1, 480);
-    EXPECT_EQ(r.w.linAlarm.Y1, 480);
-    EXPECT_EQ(r.w.linAlarm.X2, 480);
     EXPECT_EQ(r.w.linAlarm.Y2, 460);
-    EXPECT_FALSE(r.w.frmSplash.Visible);
-    EXPECT_TRUE(r.w.Visible);
-    EXPECT_EQ(r.w.activateRequests, 1);
-    // Settings loaded: "Default" written first, values in the window.
-    EXPECT_EQ(r.settings.def("Text"), "Budíček!");
-    EXPECT_EQ(r.w.AlarmText, "Budíček!");
+    EXPECT_TRUE(r.w.Visible && !r.w.frmSplash.Visible);
     EXPECT_EQ(r.w.tlbCas.button("Text").ToolTipText, "Text alarmu: Budíček!");
-    EXPECT_TRUE(r.messages.shown.empty());
 }
 
-TEST(FormLoad, TooltipNamesTheStoredText) {
+TEST(Konec, ClosingAsksCancelsOnNeAndOnAnoShowsTheClosingBoxSavesAndEnds) {
     Rig r;
-    r.settings.values[{"RVTikanda", "User", "Text"}] = "";
     r.w.Form_Load();
-    EXPECT_EQ(r.w.tlbCas.button("Text").ToolTipText, "Text alarmu: ");
-    EXPECT_EQ(r.w.tlbCas.button("Text").Image, "TextG");
-}
+    r.w.RunState = 1;
+    EXPECT_FALSE(r.w.closeRequested()); // "Ne"
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    const auto& m = r.messages.shown[0];
+    EXPECT_EQ(std::make_tuple(m.text, m.title, m.icon, m.buttons, m.defaultNo),
+              std::make_tuple("Ukončit program?"s, "Tikanda 1.3"s, MsgIcon::Question,
+                              MsgButtons::YesNo, true));
+    EXPECT_EQ(std::make_tuple(r.w.Answer, r.w.Visible, r.w.RunState, r.settings.flushes),
+              std::make_tuple(1, true, 1, 0));
 
-TEST(FormLoad, StoredIconOptionIsShownButDoesNotMinimise) {
-    Rig r;
-    r.settings.values[{"RVTikanda", "User", "Ikona"}] = "1";
-    r.w.Form_Load();
-    EXPECT_EQ(r.w.tlbCas.button("Min").Value, 1);
-    EXPECT_TRUE(r.w.mnuIkona.Checked);
-    EXPECT_EQ(r.w.WindowState, 0);
-}
-
-TEST(Konec, AnoHidesShowsTheClosingBoxSavesAndEnds) {
-    Rig r;
-    r.w.Form_Load();
     r.w.AlarmText = "Čaj";
     r.settings.writes.clear();
-    r.messages.shown.clear();
-    const int events = r.windows.events;
-
     bool closingBoxDrawnBeforeSave = false;
     r.windows.onDoEvents = [&] {
         closingBoxDrawnBeforeSave = !r.w.Visible && r.w.frmSplash.Visible &&
                                     r.w.frmSplash.Lbl.Caption == "Ukončení Tikandy" &&
                                     r.settings.writes.empty();
     };
+    ASSERT_TRUE(r.exit.codes.empty());
     r.messages.answers = {MsgAnswer::Yes};
     r.w.menuClick(r.w.mnuKonec);
-
-    ASSERT_EQ(r.messages.shown.size(), 1u);
-    const auto& m = r.messages.shown[0];
-    EXPECT_EQ(m.text, "Ukončit program?");
-    EXPECT_EQ(m.title, "Tikanda 1.3");
-    EXPECT_EQ(m.icon, MsgIcon::Question);
-    EXPECT_EQ(m.buttons, MsgButtons::YesNo);
-    EXPECT_TRUE(m.defaultNo);
-
     EXPECT_TRUE(closingBoxDrawnBeforeSave);
-    EXPECT_EQ(r.windows.events, events + 1);
     EXPECT_EQ(r.settings.user("Text"), "Čaj");
     EXPECT_EQ(r.settings.flushes, 1);
-    EXPECT_FALSE(r.w.Visible);
     EXPECT_FALSE(r.w.frmSplash.Visible);
     EXPECT_EQ(r.exit.codes, std::vector<int>{0});
-}
-
-TEST(Konec, NeKeepsEverything) {
-    Rig r;
-    r.w.Form_Load();
-    r.w.RunState = 1;
-    r.messages.answers = {MsgAnswer::No};
-    r.w.Konec();
-    EXPECT_EQ(r.w.Answer, 1);
-    EXPECT_TRUE(r.w.Visible);
-    EXPECT_EQ(r.w.RunState, 1);
-    EXPECT_EQ(r.settings.flushes, 0);
-    EXPECT_EQ(r.settings.user("Text"), "<absent>");
-    EXPECT_TRUE(r.exit.codes.empty());
-}
-
-TEST(Konec, ClosingTheWindowAsksAndIsCancelledOnNe) {
-    Rig r;
-    r.w.Form_Load();
-    r.w.RunState = 1;
-    r.messages.answers = {MsgAnswer::No};
-    EXPECT_FALSE(r.w.closeRequested());
-    EXPECT_EQ(r.messages.shown.size(), 1u);
-    EXPECT_EQ(r.messages.shown[0].text, "Ukončit program?");
-    EXPECT_TRUE(r.w.Visible);
-    EXPECT_EQ(r.w.RunState, 1);
-    EXPECT_TRUE(r.exit.codes.empty());
-
-    r.messages.answers = {MsgAnswer::Yes};
-    r.w.closeRequested();
-    EXPECT_EQ(r.exit.codes, std::vector<int>{0});
-    EXPECT_EQ(r.settings.flushes, 1);
 }
 
 TEST(Konec, FailedSaveIsReportedThenTheProgramEnds) {
@@ -175,20 +94,15 @@ TEST(Konec, FailedSaveIsReportedThenTheProgramEnds) {
     r.w.Form_Load();
     r.settings.failFlush = true;
     bool splashUpDuringReport = false;
-    r.messages.whileShown = [&] {
-        if (r.messages.shown.size() == 2) splashUpDuringReport = r.w.frmSplash.Visible;
-    };
+    r.messages.whileShown = [&] { splashUpDuringReport = r.w.frmSplash.Visible; };
     r.messages.answers = {MsgAnswer::Yes};
-    r.w.Konec();
-
+    r.w.closeRequested();
     ASSERT_EQ(r.messages.shown.size(), 2u);
     const auto& m = r.messages.shown[1];
-    EXPECT_EQ(m.text, "Nastavení se nepodařilo uložit.");
-    EXPECT_EQ(m.title, "Tikanda 1.3");
-    EXPECT_EQ(m.icon, MsgIcon::Exclamation);
-    EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    EXPECT_EQ(std::make_tuple(m.text, m.title, m.icon, m.buttons),
+              std::make_tuple("Nastavení se nepodařilo uložit."s, "Tikanda 1.3"s,
+                              MsgIcon::Exclamation, MsgButtons::Ok));
     EXPECT_TRUE(splashUpDuringReport);
-    EXPECT_FALSE(r.w.frmSplash.Visible);
     EXPECT_EQ(r.exit.codes, std::vector<int>{0});
 }
 

@@ -16,131 +16,45 @@ protected:
     // edit (replacing a selection), then the key release.
     void type(const std::string& chars) {
         for (char ch : chars) {
-            Control* field = w.ActiveControl;
-            ASSERT_NE(field, nullptr);
-            std::string text = field->SelLength > 0 ? "" : field->Text;
-            if (w.keyPress(*field, ch)) {
-                text += ch;
-                w.textEdited(*field, text);
-            }
-            const int code = ch >= 'a' && ch <= 'z' ? ch - 32
-                             : ch == '-'            ? 189
-                             : ch == '.'            ? 190
-                                                    : ch;
-            w.keyUp(field, code, 0);
+            Control* f = w.ActiveControl;
+            ASSERT_NE(f, nullptr);
+            if (w.keyPress(*f, ch)) w.textEdited(*f, (f->SelLength > 0 ? "" : f->Text) + ch);
+            w.keyUp(f, ch >= 'a' && ch <= 'z' ? ch - 32 : ch, 0);
         }
     }
-    // Puts text into a field and leaves it.
-    void enterAndLeave(Control& field, const std::string& text) {
-        w.SetFocus(field);
-        w.textEdited(field, text);
-        w.SetFocus(w.cmdOK);
+    // The three fields, the display and the focused control.
+    std::string state() const {
+        return w.txtHod.Text + ":" + w.txtMin.Text + ":" + w.txtSec.Text + " " +
+               w.lblStopky.Caption + " " + (w.ActiveControl ? w.ActiveControl->Name : "-");
     }
 };
 
-TEST_F(TimeFields, HoursAboveRangeShowNoTimeUntilLeftThenBecome23) {
-    w.SetFocus(w.txtHod);
-    type("99");
-    EXPECT_EQ(w.txtHod.Text, "99");
-    EXPECT_EQ(w.lblStopky.Caption, "0:00:00");
-    EXPECT_EQ(w.ActiveControl, &w.txtHod); // two characters stay put
-    w.SetFocus(w.txtMin);
-    EXPECT_EQ(w.txtHod.Text, "23");
-    EXPECT_EQ(w.lblStopky.Caption, "23:00:00");
-}
-
-TEST_F(TimeFields, LeavingMinutesOrSecondsClampsAndWritesTwoDigits) {
+TEST_F(TimeFields, TypingMovesOnAfterTheThirdCharacterOrEnterAndLeavingCleansUp) {
     const struct {
+        Control* focus; // where the user clicks first, if anywhere
         const char* typed;
-        const char* text;
-    } cases[] = {{"7", "07"},  {"75", "59"}, {"-3", "00"}, {"", "00"},    {"5", "05"},
-                 {"x5", "00"}, {"0", "00"},  {"59", "59"}, {"9e9", "59"}, {"-9e", "00"}};
-    for (auto* field : {&w.txtMin, &w.txtSec}) {
-        for (const auto& c : cases) {
-            w.setText(w.txtHod, "0");
-            w.setText(w.txtMin, "00");
-            w.setText(w.txtSec, "00");
-            enterAndLeave(*field, c.typed);
-            EXPECT_EQ(field->Text, c.text) << field->Name << " " << c.typed;
-        }
-    }
-    w.setText(w.txtSec, "00");
-    enterAndLeave(w.txtMin, "7");
-    EXPECT_EQ(w.lblStopky.Caption, "0:07:00");
-    enterAndLeave(w.txtSec, "75");
-    EXPECT_EQ(w.lblStopky.Caption, "0:07:59");
-}
-
-TEST_F(TimeFields, LeavingHoursClampsByTheLeadingNumber) {
-    const struct {
-        const char* typed;
-        const char* text;
-    } cases[] = {
-        {"99", "23"}, {"-3", "0"}, {"", "0"},      {"x5", "0"},   {"5x", "5x"}, {"7", "7"},
-        {"07", "07"}, {".5", "0"}, {"1.5", "1.5"}, {"9e9", "23"}, {"-9e", "0"}, {"3e1", "23"},
+        const char* after;
+    } steps[] = {
+        {&w.txtHod, "99", "99:00:00 0:00:00 txtHod"},    // two characters stay put
+        {&w.txtMin, "", "23:00:00 23:00:00 txtMin"},     // leaving clamps
+        {nullptr, "4", "23:4:00 23:04:00 txtMin"},       // every change shows the time
+        {&w.txtHod, "108", "08:04:00 8:04:00 txtMin"},   // the last two characters stay
+        {nullptr, "345106", "08:45:06 8:45:06 optV"},    // on to the selected mode's option
+        {&w.txtSec, "abc", "08:45:00 8:45:00 optV"},     // moves on without a number too
+        {&w.txtHod, "8\r5\r\r", "8:05:00 8:05:00 optV"}, // the Enter chain
+        {&w.txtMin, "7\r75\r", "8:07:59 8:07:59 optV"},  // minutes and seconds get two digits
     };
-    for (const auto& c : cases) {
-        w.setText(w.txtHod, "0");
-        enterAndLeave(w.txtHod, c.typed);
-        EXPECT_EQ(w.txtHod.Text, c.text) << c.typed;
+    for (const auto& s : steps) {
+        if (s.focus) w.SetFocus(*s.focus);
+        type(s.typed);
+        EXPECT_EQ(state(), s.after) << s.typed;
     }
-}
-
-TEST_F(TimeFields, EveryChangeShowsTheEnteredTime) {
-    w.setText(w.txtHod, "7");
-    EXPECT_EQ(w.lblStopky.Caption, "7:00:00");
-    w.SetFocus(w.txtMin);
-    type("3");
-    EXPECT_EQ(w.lblStopky.Caption, "7:03:00");
+    w.keyDown(&w.optV, 13, 0);
+    EXPECT_EQ(w.ActiveControl, &w.cmdOK);
+    w.click(w.optS);
     w.SetFocus(w.txtSec);
-    type("4");
-    EXPECT_EQ(w.lblStopky.Caption, "7:03:04");
-    type("x"); // "4x": not a time
-    EXPECT_EQ(w.lblStopky.Caption, "0:00:00");
-}
-
-TEST_F(TimeFields, GettingTheFocusSelectsTheWholeText) {
-    w.setText(w.txtMin, "4ž");
-    w.menuClick(w.mnuMin);
-    EXPECT_EQ(w.ActiveControl, &w.txtMin);
-    EXPECT_EQ(w.txtMin.SelStart, 0);
-    EXPECT_EQ(w.txtMin.SelLength, 3); // bytes of the UTF-8 text
-    w.menuClick(w.mnuHod);
-    EXPECT_EQ(w.ActiveControl, &w.txtHod);
-    EXPECT_EQ(w.txtHod.SelLength, 1);
-    w.menuClick(w.mnuSec);
-    EXPECT_EQ(w.ActiveControl, &w.txtSec);
-    EXPECT_EQ(w.txtSec.SelLength, 2);
-}
-
-TEST_F(TimeFields, EnterIsSwallowedOtherCharactersAreNot) {
-    for (auto* f : {&w.txtHod, &w.txtMin, &w.txtSec}) {
-        EXPECT_FALSE(w.keyPress(*f, 13)) << f->Name;
-        EXPECT_TRUE(w.keyPress(*f, 'a')) << f->Name;
-        EXPECT_TRUE(w.keyPress(*f, '5')) << f->Name;
-    }
-}
-
-TEST_F(TimeFields, ThirdCharacterKeepsTheLastTwoAndMovesOn) {
-    w.SetFocus(w.txtHod);
-    type("123");
-    EXPECT_EQ(w.txtHod.Text, "23");
-    EXPECT_EQ(w.ActiveControl, &w.txtMin);
-    type("345");
-    EXPECT_EQ(w.txtMin.Text, "45");
-    EXPECT_EQ(w.ActiveControl, &w.txtSec);
-    type("106");
-    EXPECT_EQ(w.txtSec.Text, "06");
-    EXPECT_EQ(w.ActiveControl, &w.optV);
-    EXPECT_EQ(w.lblStopky.Caption, "23:45:06");
-}
-
-TEST_F(TimeFields, ThirdCharacterMovesOnEvenWithoutANumber) {
-    w.SetFocus(w.txtSec);
-    w.textEdited(w.txtSec, "abc");
-    w.keyUp(&w.txtSec, 'C', 0);
-    EXPECT_EQ(w.ActiveControl, &w.optV);
-    EXPECT_EQ(w.txtSec.Text, "00"); // "bc" was left, then leaving the field cleaned it
+    type("\r");
+    EXPECT_EQ(w.ActiveControl, &w.optS);
     // Multi-byte characters count as one each.
     w.SetFocus(w.txtHod);
     w.textEdited(w.txtHod, "ž1č");
@@ -148,78 +62,54 @@ TEST_F(TimeFields, ThirdCharacterMovesOnEvenWithoutANumber) {
     EXPECT_EQ(w.ActiveControl, &w.txtMin);
 }
 
-TEST_F(TimeFields, EnterChainRunsFromHoursToOk) {
-    w.SetFocus(w.txtHod);
-    type("8");
-    w.keyUp(&w.txtHod, 13, 0);
-    EXPECT_EQ(w.ActiveControl, &w.txtMin);
-    type("5");
-    w.keyUp(&w.txtMin, 13, 0);
-    EXPECT_EQ(w.ActiveControl, &w.txtSec);
-    EXPECT_EQ(w.txtMin.Text, "05");
-    w.keyUp(&w.txtSec, 13, 0);
-    EXPECT_EQ(w.ActiveControl, &w.optV);
-    w.keyDown(&w.optV, 13, 0);
-    EXPECT_EQ(w.ActiveControl, &w.cmdOK);
-    EXPECT_EQ(w.lblStopky.Caption, "8:05:00");
+TEST_F(TimeFields, LeavingAFieldClampsItsLeadingNumber) {
+    const struct {
+        const char *typed, *hours, *minutesOrSeconds;
+    } cases[] = {{"75", "23", "59"},   {"7", "7", "07"},    {"07", "07", "07"},  {"-3", "0", "00"},
+                 {"", "0", "00"},      {"x5", "0", "00"},   {"5x", "5x", "00"},  {".5", "0", "00"},
+                 {"1.5", "1.5", "00"}, {"3e1", "23", "00"}, {"1d2", "23", "59"}, {"- 3", "0", "00"},
+                 {"9e9", "23", "59"},  {"-9e", "0", "00"}};
+    for (const auto& c : cases) {
+        for (auto* field : {&w.txtHod, &w.txtMin, &w.txtSec}) {
+            w.setText(w.txtHod, "0");
+            w.setText(w.txtMin, "00");
+            w.setText(w.txtSec, "00");
+            w.SetFocus(*field);
+            w.textEdited(*field, c.typed);
+            w.SetFocus(w.cmdOK);
+            EXPECT_EQ(field->Text, field == &w.txtHod ? c.hours : c.minutesOrSeconds)
+                << field->Name << " " << c.typed;
+        }
+    }
+}
 
-    // From the seconds the focus goes to the option button of the selected mode.
-    w.click(w.optS);
-    w.SetFocus(w.txtSec);
-    w.keyUp(&w.txtSec, 13, 0);
-    EXPECT_EQ(w.ActiveControl, &w.optS);
+TEST_F(TimeFields, FocusSelectsTheWholeTextAndEnterIsSwallowed) {
+    w.setText(w.txtMin, "4ž");
+    for (auto [item, field] : {std::pair{&w.mnuHod, &w.txtHod}, {&w.mnuMin, &w.txtMin}}) {
+        w.menuClick(*item);
+        EXPECT_EQ(w.ActiveControl, field);
+        EXPECT_EQ(field->SelStart, 0);
+        EXPECT_EQ(field->SelLength, int(field->Text.size())); // bytes of the UTF-8 text
+        EXPECT_FALSE(w.keyPress(*field, 13));
+        EXPECT_TRUE(w.keyPress(*field, 'a'));
+    }
 }
 
 TEST_F(TimeFields, SpinButtonsStopAtTheEndsAndNeverCarry) {
-    w.setText(w.txtSec, "58");
-    w.spin(w.updSec, +1);
-    EXPECT_EQ(w.txtSec.Text, "59");
-    w.spin(w.updSec, +1);
-    EXPECT_EQ(w.txtSec.Text, "59");
-    EXPECT_EQ(w.txtMin.Text, "00");
-    EXPECT_EQ(w.lblStopky.Caption, "0:00:59");
-
-    w.setText(w.txtMin, "59");
-    w.spin(w.updMin, +1);
-    EXPECT_EQ(w.txtMin.Text, "59");
-    EXPECT_EQ(w.txtHod.Text, "0");
-    EXPECT_EQ(w.lblStopky.Caption, "0:59:59");
-
+    for (auto* upd : {&w.updHod, &w.updMin, &w.updSec})
+        w.spin(*upd, +1);
+    EXPECT_EQ(state(), "1:01:01 1:01:01 -"); // plain hours, two-digit minutes and seconds
     w.setText(w.txtHod, "23");
-    w.spin(w.updHod, +1);
-    EXPECT_EQ(w.txtHod.Text, "23");
-
+    w.setText(w.txtMin, "59");
+    w.setText(w.txtSec, "59");
+    for (auto* upd : {&w.updSec, &w.updMin, &w.updHod})
+        w.spin(*upd, +1);
+    EXPECT_EQ(state(), "23:59:59 23:59:59 -");
     w.setText(w.txtHod, "0");
-    w.spin(w.updHod, -1);
-    EXPECT_EQ(w.txtHod.Text, "0");
     w.setText(w.txtSec, "00");
+    w.spin(w.updHod, -1);
     w.spin(w.updSec, -1);
-    EXPECT_EQ(w.txtSec.Text, "00");
-    EXPECT_EQ(w.txtMin.Text, "59");
-}
-
-TEST_F(TimeFields, SpinningWritesTwoDigitMinutesAndSecondsAndPlainHours) {
-    w.spin(w.updHod, +1);
-    EXPECT_EQ(w.txtHod.Text, "1");
-    w.spin(w.updMin, +1);
-    EXPECT_EQ(w.txtMin.Text, "01");
-    w.spin(w.updSec, +1);
-    w.spin(w.updSec, +1);
-    EXPECT_EQ(w.txtSec.Text, "02");
-    EXPECT_EQ(w.lblStopky.Caption, "1:01:02");
-    w.spin(w.updMin, -1);
-    EXPECT_EQ(w.txtMin.Text, "00");
-    EXPECT_EQ(w.lblStopky.Caption, "1:00:02");
-}
-
-TEST_F(TimeFields, RightPressOnASpinButtonShowsItsHelp) {
-    w.mouseDown(w.updMin, 1, 0, 0, 0);
-    EXPECT_TRUE(r.help.whatsThis.empty());
-    w.mouseDown(w.updHod, 2, 0, 0, 0);
-    w.mouseDown(w.updSec, 2, 0, 0, 0);
-    ASSERT_EQ(r.help.whatsThis.size(), 2u);
-    EXPECT_EQ(r.help.whatsThis[0], std::make_pair(13010, std::string("updHod")));
-    EXPECT_EQ(r.help.whatsThis[1], std::make_pair(13010, std::string("updSec")));
+    EXPECT_EQ(state(), "0:59:00 0:59:00 -");
 }
 
 } // namespace

@@ -1,0 +1,53 @@
+#pragma once
+// Common set-up of the run tests: a main window on the fake platform with an alarm text
+// and a sound file, runs started as the user starts them, and the run commands' state.
+
+#include "fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tikanda::test {
+
+class CoreTest : public ::testing::Test {
+protected:
+    Rig rig;
+    FrmTikanda& w = rig.w;
+
+    void SetUp() override {
+        w.AlarmText = "Budíček!";
+        rig.program.SoundFile = "/snd/alarm.wav";
+    }
+    void mode(form::Control& opt) {
+        w.optV.Value = w.optZa.Value = w.optS.Value = false;
+        opt.Value = true;
+    }
+    // Selects the mode, fills the fields as typed and presses OK.
+    void start(form::Control& opt, const std::string& h = "0", const std::string& m = "05",
+               const std::string& s = "00") {
+        mode(opt);
+        w.txtHod.Text = h;
+        w.txtMin.Text = m;
+        w.txtSec.Text = s;
+        w.cmdOK_Click();
+    }
+    int alarms() const { return rig.windows.loaded; }
+
+    // The run commands in one line: RunState; OK, fraNastav, fraAlarm enabled; Start, Pause,
+    // Stop enabled in the menu, then on the toolbar; Storno's caption, tooltip and topic.
+    std::string look() {
+        auto on = [](bool b) { return b ? '1' : '0'; };
+        std::string s = std::to_string(w.RunState) + " " + on(w.cmdOK.Enabled) +
+                        on(w.fraNastav.Enabled) + on(w.fraAlarm.Enabled) + " ";
+        for (auto* m : {&w.mnuStart, &w.mnuPauza, &w.mnuStop})
+            s += on(m->Enabled);
+        for (const char* key : {"Start", "Pauza", "Stop"})
+            s += on(w.tlbCas.button(key).Enabled);
+        return s + " " + w.cmdStorno.Caption + "|" + w.cmdStorno.ToolTipText + "|" +
+               std::to_string(w.cmdStorno.WhatsThisHelpID);
+    }
+    static constexpr const char* kStopped = "0 111 100100 Storno|Ukončí program|13027";
+};
+
+} // namespace tikanda::test
