@@ -13,102 +13,63 @@
 namespace tikanda::test {
 namespace {
 
-struct Render {
-    QImage image;
-    double scale;      // pixels per twip
-    QColor background; // the panel's colour
-    QColor at(double xTwips, double yTwips) const {
-        return image.pixelColor(int(std::floor(xTwips * scale)), int(std::floor(yTwips * scale)));
-    }
-    // The pixel a fraction f along a line from its first to its second end point.
-    QColor along(const form::Control& l, double f) const {
-        return at(l.X1 + f * (l.X2 - l.X1), l.Y1 + f * (l.Y2 - l.Y1));
-    }
-};
-
-Render render(const form::FrmTikandaModel& w, double scale) {
-    Render r{
-        QImage(int(std::ceil(1020 * scale)), int(std::ceil(2325 * scale)), QImage::Format_RGB32),
-        scale, toQColor(w.picGreen.BackColor)};
-    r.image.fill(r.background);
-    QPainter p(&r.image);
-    paintDial(p, w, scale);
-    return r;
+// Antialiased strokes come close to their colour, not always onto it.
+bool near(const QColor& c, const QColor& target, int tolerance = 60) {
+    return std::abs(c.red() - target.red()) < tolerance &&
+           std::abs(c.green() - target.green()) < tolerance &&
+           std::abs(c.blue() - target.blue()) < tolerance;
 }
 
-bool dark(const QColor& c) {
-    return std::max({c.red(), c.green(), c.blue()}) < 100;
-}
-bool blue(const QColor& c) {
-    return c.blue() > 200 && c.red() < 60 && c.green() < 60;
-}
-bool red(const QColor& c) {
-    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
-}
-
-// 9:00:30 puts the hour hand at 9, the minute hand at 12 and the second hand at 6; the
-// alarm mark goes to 3 o'clock, where no hand is.
-void setUp(Rig& rig) {
+TEST(DialRender, HandsEndWhereTheGeometrySaysAtAnyScale) {
+    // 9:00:30 puts the hour hand at 9, the minute hand at 12 and the second hand at 6; the
+    // alarm mark goes to 3 o'clock, where no hand is.
+    Rig rig;
+    auto& w = rig.w;
     rig.clock.set(9, 0, 30);
-    rig.w.menuClick(rig.w.mnuAnalog);
-    rig.w.TimeSet();
+    w.menuClick(w.mnuAnalog);
+    w.TimeSet();
     const dial::Point a = dial::endPoint(280, 0), b = dial::endPoint(300, 0);
-    rig.w.linAlarm.X1 = a.x;
-    rig.w.linAlarm.Y1 = a.y;
-    rig.w.linAlarm.X2 = b.x;
-    rig.w.linAlarm.Y2 = b.y;
-}
-
-TEST(DialRender, HandsEndWhereTheGeometrySays) {
-    Rig rig;
-    setUp(rig);
-    const auto& w = rig.w;
-    for (double scale : {1.0 / 15, 3.0 / 15}) {
-        SCOPED_TRACE(scale);
-        const Render r = render(w, scale);
-        EXPECT_TRUE(dark(r.along(w.linHod, 0.85)));
-        EXPECT_TRUE(dark(r.along(w.linMin, 0.85)));
-        EXPECT_TRUE(blue(r.along(w.linSec, 0.95))) << r.along(w.linSec, 0.95).name().toStdString();
-        // Nothing beyond the end points.
-        EXPECT_EQ(r.along(w.linSec, 1.06), r.background);
-        EXPECT_EQ(r.along(w.linHod, 1.15), toQColor(w.shpCifernik.BackColor));
-        EXPECT_TRUE(red(r.along(w.linAlarm, 0.5)));
-        // The dial's face between the hands, and the panel outside it.
-        EXPECT_EQ(r.at(640, 900), QColor(0xC0, 0xC0, 0xC0));
-        EXPECT_EQ(r.at(900, 200), r.background);
+    std::tie(w.linAlarm.X1, w.linAlarm.Y1, w.linAlarm.X2, w.linAlarm.Y2) =
+        std::tie(a.x, a.y, b.x, b.y);
+    const QColor background = toQColor(w.picGreen.BackColor), face(0xC0, 0xC0, 0xC0);
+    for (int times : {1, 3}) {
+        SCOPED_TRACE(times);
+        const double scale = times / 15.0; // pixels per twip
+        QImage image(int(std::ceil(1020 * scale)), int(std::ceil(2325 * scale)),
+                     QImage::Format_RGB32);
+        image.fill(background);
+        QPainter painter(&image);
+        paintDial(painter, w, scale);
+        const auto at = [&](double x, double y) {
+            return image.pixelColor(int(std::floor(x * scale)), int(std::floor(y * scale)));
+        };
+        // The pixel a fraction f along a line from its first to its second end point.
+        const auto along = [&](const form::Control& l, double f) {
+            return at(l.X1 + f * (l.X2 - l.X1), l.Y1 + f * (l.Y2 - l.Y1));
+        };
+        EXPECT_TRUE(near(along(w.linHod, 0.85), Qt::black, 100));
+        EXPECT_TRUE(near(along(w.linMin, 0.85), Qt::black, 100));
+        EXPECT_TRUE(near(along(w.linSec, 0.95), Qt::blue));
+        EXPECT_TRUE(near(along(w.linAlarm, 0.5), Qt::red));
+        // Nothing beyond the end points; the face between the hands, the panel outside.
+        EXPECT_EQ(along(w.linSec, 1.06), background);
+        EXPECT_EQ(along(w.linHod, 1.15), face);
+        EXPECT_EQ(at(640, 900), face);
+        EXPECT_EQ(at(900, 200), background);
+        if (times == 1) {
+            // The one-pixel second hand fills one pixel column, not two half columns.
+            const int column = int(std::floor(w.linSec.X2 / 15)), row = 1100 / 15;
+            EXPECT_TRUE(near(image.pixelColor(column, row), Qt::blue, 20));
+            EXPECT_EQ(image.pixelColor(column - 1, row), background);
+            EXPECT_LT(image.pixelColor(column + 1, row).blue(), 150);
+        } else {
+            // The outline is three pixels of inactive-caption grey.
+            const int y = int((360 + 367.5) * 3 / 15);
+            EXPECT_EQ(image.pixelColor(22, y), background);
+            EXPECT_EQ(image.pixelColor(25, y), QColor(0x80, 0x80, 0x80));
+            EXPECT_EQ(image.pixelColor(30, y), face);
+        }
     }
-}
-
-TEST(DialRender, CrispOutlineAndSharpThinHands) {
-    Rig rig;
-    setUp(rig);
-    const auto& w = rig.w;
-    // At 96 dpi the one-pixel second hand fills one pixel column, not two half columns.
-    const Render r = render(w, 1.0 / 15);
-    const int column = int(std::floor(w.linSec.X2 / 15));
-    const int row = int(std::floor(1100.0 / 15)); // below the dial, above the tip
-    const QColor on = r.image.pixelColor(column, row);
-    EXPECT_GE(on.blue(), 240) << on.name().toStdString();
-    EXPECT_LT(on.red(), 20);
-    EXPECT_EQ(r.image.pixelColor(column - 1, row), r.background);
-    EXPECT_LT(r.image.pixelColor(column + 1, row).blue(), 150);
-
-    // At three times the size the outline is three pixels of inactive-caption grey.
-    const Render big = render(w, 3.0 / 15);
-    const int y = int((360 + 367.5) * 3 / 15);
-    EXPECT_EQ(big.image.pixelColor(25, y), QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(big.image.pixelColor(22, y), big.background);
-    EXPECT_EQ(big.image.pixelColor(30, y), QColor(0xC0, 0xC0, 0xC0));
-}
-
-TEST(DialRender, DigitalFacePaintsNothing) {
-    Rig rig;
-    setUp(rig);
-    rig.w.menuClick(rig.w.mnuAnalog); // back to digital
-    const Render r = render(rig.w, 1.0 / 15);
-    for (int y = 0; y < r.image.height(); ++y)
-        for (int x = 0; x < r.image.width(); ++x)
-            ASSERT_EQ(r.image.pixelColor(x, y), r.background) << x << "," << y;
 }
 
 } // namespace

@@ -9,128 +9,64 @@
 namespace tikanda::test {
 namespace {
 
-struct Hand {
-    float x, y;
-};
-Hand end(const form::Control& line) {
-    return {line.X2, line.Y2};
+// Expects a hand of the given length to end at an angle worked out by hand.
+void expectHand(const form::Control& line, double length, double angle) {
+    EXPECT_NEAR(line.X2, length * std::cos(angle) + 480, 0.03) << line.Name;
+    EXPECT_NEAR(line.Y2, length * std::sin(angle) + 720, 0.03) << line.Name;
+    EXPECT_EQ(line.X1, 480); // the first end point stays at the centre
+    EXPECT_EQ(line.Y1, 720);
 }
 
-// Where a hand of the given length ends at an angle worked out by hand.
-Hand expected(double length, double angle) {
-    return {float(length * std::cos(angle) + 480), float(length * std::sin(angle) + 720)};
-}
-
-TEST(Dial, AnglesUseTheApproximatePi) {
-    // 12:00 and 0:00: minute and second straight up at -1.57, not -pi/2.
-    EXPECT_NEAR(dial::minuteAngle(0), -1.57, 1e-6);
-    EXPECT_NEAR(dial::secondAngle(0), -1.57, 1e-6);
-    EXPECT_NEAR(dial::hourAngle(12, 0), 4.6838, 1e-4);
-    EXPECT_NEAR(dial::hourAngle(0, 0), -1.5962, 1e-4);
-    EXPECT_NEAR(dial::hourAngle(6, 0), 1.5438, 1e-4);
-    // Single precision, not double.
-    EXPECT_EQ(dial::minuteAngle(0), float(-1.57));
-}
-
-TEST(TimeSet, NoonAndMidnight) {
-    for (int h : {12, 0}) {
+TEST(TimeSet, HandsEndWhereTheApproximatePiPutsThem) {
+    struct Case {
+        int h, m, s;
+        double hour, minute, second; // angles: 3.14 for pi, 1.5 degrees back for the hour
+    };
+    const Case cases[] = {
+        {12, 0, 0, 4.6838, -1.57, -1.57}, // a hair right of straight up: 3.14 < pi
+        {0, 0, 0, -1.5962, -1.57, -1.57}, // the hour a full turn further back than at noon
+        {3, 15, 15, 0, 0, 0},             // all three point to 3
+        {6, 0, 45, 1.5438, -1.57, 3.14},  // second 45 falls short of 9 o'clock
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.h << ":" << c.m << ":" << c.s);
         Rig rig;
-        rig.clock.set(h, 0, 0);
+        rig.clock.set(c.h, c.m, c.s);
         rig.w.TimeSet();
-        const Hand up = expected(320, -1.57);
-        EXPECT_NEAR(rig.w.linMin.X2, up.x, 1e-3);
-        EXPECT_NEAR(rig.w.linMin.Y2, up.y, 1e-3);
-        EXPECT_GT(rig.w.linMin.X2, 480.2f); // a hair right of straight up: 3.14 < pi
-        const Hand sec = expected(400, -1.57);
-        EXPECT_NEAR(rig.w.linSec.X2, sec.x, 1e-3);
-        EXPECT_NEAR(rig.w.linSec.Y2, sec.y, 1e-3);
-        // The hour hand 1.5 degrees counter-clockwise of 12 (at midnight a full turn
-        // further back, which ends at the same place up to the 3.14 error).
-        EXPECT_LT(rig.w.linHod.X2, 480) << "hour " << h;
-        EXPECT_NEAR(rig.w.linHod.Y2, 480, 1) << "hour " << h;
-        if (h == 12) {
-            const Hand hour = expected(240, 4.6838);
-            EXPECT_NEAR(rig.w.linHod.X2, hour.x, 0.05);
-            EXPECT_NEAR(rig.w.linHod.Y2, hour.y, 0.05);
-        }
-        // The first end points stay at the centre.
-        for (auto* l : {&rig.w.linHod, &rig.w.linMin, &rig.w.linSec}) {
-            EXPECT_EQ(l->X1, 480);
-            EXPECT_EQ(l->Y1, 720);
-        }
+        expectHand(rig.w.linHod, 240, c.hour);
+        expectHand(rig.w.linMin, 320, c.minute);
+        expectHand(rig.w.linSec, 400, c.second);
     }
-}
-
-TEST(TimeSet, QuarterPastThreeAllPointToThree) {
-    Rig rig;
-    rig.clock.set(3, 15, 15);
-    rig.w.TimeSet();
-    EXPECT_FLOAT_EQ(rig.w.linHod.X2, 720);
-    EXPECT_FLOAT_EQ(rig.w.linHod.Y2, 720);
-    EXPECT_FLOAT_EQ(rig.w.linMin.X2, 800);
-    EXPECT_FLOAT_EQ(rig.w.linMin.Y2, 720);
-    EXPECT_FLOAT_EQ(rig.w.linSec.X2, 880);
-    EXPECT_FLOAT_EQ(rig.w.linSec.Y2, 720);
-}
-
-TEST(TimeSet, SixOClock) {
-    Rig rig;
-    rig.clock.set(6, 0, 45);
-    rig.w.TimeSet();
-    const Hand hour = expected(240, 1.5438);
-    EXPECT_NEAR(rig.w.linHod.X2, hour.x, 0.05); // a little right of straight down
-    EXPECT_NEAR(rig.w.linHod.Y2, hour.y, 0.05);
-    EXPECT_GT(rig.w.linHod.X2, 480);
-    // Second 45 points to 9 o'clock.
-    EXPECT_NEAR(rig.w.linSec.X2, 80, 0.01);
-    EXPECT_NEAR(rig.w.linSec.Y2, 720.64, 0.01); // 3.14 falls short of pi
+    EXPECT_EQ(dial::minuteAngle(0), float(-1.57)); // single precision, not double
 }
 
 TEST(Face, SwitchesAndSwitchesBack) {
     Rig rig;
     auto& w = rig.w;
-    const form::Control* labels[] = {&w.lblAktualni, &w.lblStopky, &w.lbl1, &w.lbl2};
-    const form::Control* dialParts[] = {&w.shpCifernik, &w.linHod, &w.linMin, &w.linSec,
-                                        &w.linAlarm};
-
-    rig.w.menuClick(w.mnuAnalog);
-    EXPECT_TRUE(w.mnuAnalog.Checked);
-    EXPECT_EQ(w.mnuAnalog.Caption, "Analogové");
-    EXPECT_EQ(w.mnuAnalog2.Caption, "Digitální");
-    for (auto* c : labels)
-        EXPECT_FALSE(c->Visible) << c->Name;
-    for (auto* c : dialParts)
-        EXPECT_TRUE(c->Visible) << c->Name;
-    EXPECT_TRUE(w.lblAlarm.Visible);
-
-    // The pop-up item switches back.
-    rig.w.menuClick(w.mnuAnalog2);
-    EXPECT_FALSE(w.mnuAnalog.Checked);
-    EXPECT_EQ(w.mnuAnalog2.Caption, "Analogové");
-    for (auto* c : labels)
-        EXPECT_TRUE(c->Visible) << c->Name;
-    for (auto* c : dialParts)
-        EXPECT_FALSE(c->Visible) << c->Name;
+    // The menu item switches to analog, the pop-up item back.
+    for (form::MenuItem* item : {&w.mnuAnalog, &w.mnuAnalog2}) {
+        w.menuClick(*item);
+        const bool analog = item == &w.mnuAnalog;
+        EXPECT_EQ(w.mnuAnalog.Checked, analog);
+        EXPECT_EQ(w.mnuAnalog2.Caption, analog ? "Digitální" : "Analogové");
+        for (auto* c : {&w.lblAktualni, &w.lblStopky, &w.lbl1, &w.lbl2})
+            EXPECT_EQ(c->Visible, !analog) << c->Name;
+        for (auto* c : {&w.shpCifernik, &w.linHod, &w.linMin, &w.linSec, &w.linAlarm})
+            EXPECT_EQ(c->Visible, analog) << c->Name;
+        EXPECT_TRUE(w.lblAlarm.Visible);
+    }
 }
 
 TEST(Face, TicksMoveTheHandsOnlyOnTheAnalogFace) {
     Rig rig;
-    auto& w = rig.w;
     rig.clock.set(10, 20, 30);
-    const Hand hod = end(w.linHod), min = end(w.linMin), sec = end(w.linSec);
+    const float sec = rig.w.linSec.X2;
     rig.tick(3);
-    EXPECT_EQ(end(w.linHod).x, hod.x);
-    EXPECT_EQ(end(w.linHod).y, hod.y);
-    EXPECT_EQ(end(w.linMin).x, min.x);
-    EXPECT_EQ(end(w.linSec).x, sec.x);
-    EXPECT_EQ(end(w.linSec).y, sec.y);
-
-    // Switching to analog does not draw at once; the next tick does.
-    w.menuClick(w.mnuAnalog);
-    EXPECT_EQ(end(w.linSec).x, sec.x);
+    rig.w.menuClick(rig.w.mnuAnalog); // draws nothing at once; the next tick does
+    EXPECT_EQ(rig.w.linSec.X2, sec);
     rig.tick(); // 10:20:34
-    EXPECT_NEAR(w.linSec.X2, expected(400, (34 - 15) * 18.84 / 180).x, 1e-3);
-    EXPECT_NEAR(w.linMin.Y2, expected(320, (20 - 15) * 18.84 / 180).y, 1e-3);
+    expectHand(rig.w.linSec, 400, (34 - 15) * 18.84 / 180);
+    expectHand(rig.w.linMin, 320, (20 - 15) * 18.84 / 180);
 }
 
 } // namespace

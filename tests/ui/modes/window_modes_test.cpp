@@ -1,3 +1,5 @@
+// The icon option: minimise the window on the next run.
+
 #include "fakes.h"
 
 #include <gtest/gtest.h>
@@ -12,100 +14,52 @@ void pressMin(Rig& r) {
     r.w.PressMin();
 }
 
-int minButton(Rig& r) {
-    return r.w.tlbCas.button("Min").Value;
+// The option as the button, the menu check mark and the window state show it.
+void expectOption(Rig& r, bool on, int windowState) {
+    EXPECT_EQ(r.w.tlbCas.button("Min").Value, on ? 1 : 0);
+    EXPECT_EQ(r.w.mnuIkona.Checked, on);
+    EXPECT_EQ(r.w.WindowState, windowState);
 }
 
-TEST(IconOption, WhileStoppedOnlyTheOptionChanges) {
+TEST(IconOption, StoppedKeepsItRunningUsesItUpPausedWaits) {
     Rig r;
-    r.w.Caption = "Tikanda 1.3";
-    pressMin(r);
-    EXPECT_EQ(minButton(r), 1);
-    EXPECT_TRUE(r.w.mnuIkona.Checked);
-    EXPECT_EQ(r.w.WindowState, 0);
-
-    r.w.windowStateChanged(1); // resizes while stopped leave the option alone
+    pressMin(r); // stopped: only the option changes, and resizes leave it alone
+    r.w.windowStateChanged(1);
     r.w.windowStateChanged(0);
-    EXPECT_EQ(minButton(r), 1);
-    EXPECT_TRUE(r.w.mnuIkona.Checked);
-    EXPECT_EQ(r.w.Caption, "Tikanda 1.3");
+    expectOption(r, true, 0);
+    r.w.menuClick(r.w.mnuIkona); // the menu item keeps the button in step
+    expectOption(r, false, 0);
 
-    pressMin(r);
-    EXPECT_EQ(minButton(r), 0);
-    EXPECT_FALSE(r.w.mnuIkona.Checked);
+    for (bool byMenu : {false, true}) {
+        SCOPED_TRACE(byMenu ? "menu" : "button");
+        Rig running;
+        running.w.RunState = 1;
+        byMenu ? running.w.menuClick(running.w.mnuIkona) : pressMin(running);
+        expectOption(running, false, 1);
+    }
+
+    Rig paused;
+    paused.w.RunState = 2;
+    pressMin(paused);
+    expectOption(paused, true, 0);
+    paused.w.mnuIkona_Click(); // switches it off again, without minimising
+    expectOption(paused, false, 0);
 }
 
-TEST(IconOption, WhileRunningMinimisesAndIsUsedUp) {
-    Rig r;
-    r.w.RunState = 1;
-    pressMin(r);
-    EXPECT_EQ(r.w.WindowState, 1);
-    EXPECT_EQ(minButton(r), 0);
-    EXPECT_FALSE(r.w.mnuIkona.Checked);
-}
-
-TEST(IconOption, WhilePausedWaitsForTheNextStart) {
-    Rig r;
-    r.w.RunState = 2;
-    pressMin(r);
-    EXPECT_EQ(r.w.WindowState, 0);
-    EXPECT_EQ(minButton(r), 1);
-    EXPECT_TRUE(r.w.mnuIkona.Checked);
-
-    r.w.mnuIkona_Click(); // the menu item switches it off again, without minimising
-    EXPECT_EQ(r.w.WindowState, 0);
-    EXPECT_EQ(minButton(r), 0);
-    EXPECT_FALSE(r.w.mnuIkona.Checked);
-}
-
-TEST(IconOption, ResizeDuringACountRestoresTheTitle) {
+TEST(IconOption, ResizeDuringACountUsesItUpAndRestoresTheTitle) {
     for (int state : {1, 2}) {
+        SCOPED_TRACE(state);
         Rig r;
         pressMin(r);
         r.w.RunState = state;
         r.w.Caption = "0:04:59";
         r.w.windowStateChanged(1);
-        EXPECT_EQ(minButton(r), 0) << state;
-        EXPECT_FALSE(r.w.mnuIkona.Checked);
+        expectOption(r, false, 1);
         EXPECT_EQ(r.w.Caption, "Tikanda 1.3");
-
         r.w.Caption = "0:04:58";
         r.w.windowStateChanged(0);
         EXPECT_EQ(r.w.Caption, "Tikanda 1.3");
     }
-}
-
-TEST(IconOption, MenuItemKeepsTheButtonInStep) {
-    Rig r;
-    r.w.menuClick(r.w.mnuIkona);
-    EXPECT_TRUE(r.w.mnuIkona.Checked);
-    EXPECT_EQ(minButton(r), 1);
-    EXPECT_EQ(r.w.WindowState, 0);
-    r.w.menuClick(r.w.mnuIkona);
-    EXPECT_FALSE(r.w.mnuIkona.Checked);
-    EXPECT_EQ(minButton(r), 0);
-
-    r.w.RunState = 1;
-    r.w.menuClick(r.w.mnuIkona);
-    EXPECT_EQ(r.w.WindowState, 1);
-    EXPECT_FALSE(r.w.mnuIkona.Checked);
-    EXPECT_EQ(minButton(r), 0);
-}
-
-TEST(CompactLayouts, ApplyReturnsTheHeightToLose) {
-    Rig r;
-    EXPECT_EQ(r.w.applyNoMenu(), 300);
-    for (auto* m : r.w.menuBar)
-        EXPECT_FALSE(m->Visible) << m->Name;
-    EXPECT_TRUE(r.w.mnuKonec.Visible); // items stay, only the bar goes
-    EXPECT_TRUE(r.w.mnuStart.Enabled);
-
-    EXPECT_EQ(r.w.applyNoBar(), 420);
-    EXPECT_TRUE(r.w.NoBar);
-    EXPECT_EQ(r.w.picTikanda.place.top, 0);
-    EXPECT_FALSE(r.w.tlbCas.AlignTop);
-    EXPECT_EQ(r.w.tlbCas.place.left, -20000);
-    EXPECT_TRUE(r.w.tlbCas.Visible);
 }
 
 } // namespace
