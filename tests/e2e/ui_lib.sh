@@ -1,7 +1,6 @@
-# Helpers for the scenario tests: the program's windows as a screen reader sees them
-# (tests/e2e/a11y.py over AT-SPI), polling with time limits, mouse clicks on named
+# Helpers for the scenario tests, on top of lib.sh (sourced here; source this file instead):
+# the program's windows as a screen reader sees them (a11y.py over AT-SPI), clicks on named
 # controls, screenshots kept for a look afterwards, and pixels of the screen.
-# Source this file instead of lib.sh; it sources lib.sh itself.
 source "$E2E_LIB"
 
 # Qt joins the accessibility bus only when asked to.
@@ -11,30 +10,16 @@ E2E_A11Y="$(dirname "$E2E_LIB")/a11y.py"
 E2E_PYTHON=/usr/bin/python3
 [ -x "$E2E_PYTHON" ] || E2E_PYTHON=python3
 E2E_UI="$E2E_DIR/ui.txt" # the last reading of the windows
-# Screenshots are kept after the test, pass or fail, in a folder of their own that each
-# run empties first.
+# Screenshots are kept after the test, pass or fail, in a folder each run empties first.
 E2E_SHOTS="${E2E_ARTIFACTS:-$E2E_DIR}/screenshots"
 mkdir -p "$E2E_SHOTS"
 rm -f "$E2E_SHOTS"/*.png "$E2E_SHOTS"/*.conf
 
-# The main window's title, also the title of every message box; the windows as ui_read
-# names them.
+# The main window's title (also every message box's); the windows as ui_read names them.
 MAIN_TITLE="Tikanda 1.3"
 MAIN="frame:$MAIN_TITLE"
 BOX="alert:$MAIN_TITLE"
 ALARM="filler:Alarm"
-
-# Runs the command in the remaining arguments until it succeeds, for at most $1 seconds.
-e2e_until() {
-    local limit=$1
-    shift
-    local end=$((SECONDS + limit))
-    while true; do
-        "$@" && return 0
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.2
-    done
-}
 
 # Fails at once unless the AT-SPI bindings are there: every check below needs them.
 "$E2E_PYTHON" -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
@@ -48,113 +33,94 @@ ui_read() {
         mv "$E2E_UI.new" "$E2E_UI"
 }
 
-# Prints the lines of the last reading in window $1 with role $2 whose name matches the
-# regular expression $3 (and whose description matches UI_DESC, when that is set).
+# Lines of the last reading in window $1 with role $2 and a name matching the regular
+# expression $3 (and a description matching UI_DESC, when set).
 ui_get() {
     awk -F'\t' -v w="$1" -v r="$2" -v n="$3" -v d="${UI_DESC:-}" \
         '$1 == w && $2 == r && $3 ~ n && (d == "" || $5 ~ d)' "$E2E_UI"
 }
 
-# True when the object line $1 has every state in the remaining arguments; "!state"
-# means the state must be absent.
+# True when object line $1 has every state in the remaining arguments ("!state": absent).
 ui_line_has() {
     local states s
     states=",$(cut -f6 <<<"$1"),"
     shift
     for s in "$@"; do
-        if [ "${s#!}" != "$s" ]; then
-            [[ $states == *",${s#!},"* ]] && return 1
-        else
-            [[ $states == *",$s,"* ]] || return 1
-        fi
+        case $s in
+        !*) [[ $states != *",${s#!},"* ]] || return 1 ;;
+        *) [[ $states == *",$s,"* ]] || return 1 ;;
+        esac
     done
-    return 0
 }
 
-# True when the last reading has an object (window $1, role $2, name matching $3) with
-# the states in the remaining arguments.
-ui_has() {
-    local w=$1 r=$2 n=$3 line
-    shift 3
+# The first line of ui_get $1 $2 $3 with the states in the remaining arguments.
+ui_first() {
+    local line
     while IFS= read -r line; do
-        ui_line_has "$line" "$@" && return 0
-    done < <(ui_get "$w" "$r" "$n")
+        ui_line_has "$line" "${@:4}" && echo "$line" && return 0
+    done < <(ui_get "$1" "$2" "$3")
     return 1
 }
 
-# The same on a fresh reading.
+# True when there is one: in the last reading (ui_has), in a fresh one (ui_check), or
+# once within E2E_TIMEOUT (ui_wait); ui_gone: a fresh one has no showing object $1 $2 $3.
+ui_has() { ui_first "$@" >/dev/null; }
 ui_check() { ui_read && ui_has "$@"; }
-
-# Waits (E2E_TIMEOUT) for what ui_check describes.
 ui_wait() { e2e_until "$E2E_TIMEOUT" ui_check "$@"; }
-
-# True when a fresh reading has no showing object of window $1, role $2, name $3.
 ui_gone() { ! ui_check "$1" "$2" "$3" showing; }
 
-# Field $4 (see ui_read) of the first object of window $1, role $2, name $3 in the last
-# reading.
+# Field $4 (see ui_read) of the first object $1 $2 $3 in the last reading; ui_text_is: true
+# when a fresh reading gives it the text $4.
 ui_field() { ui_get "$1" "$2" "$3" | head -n 1 | cut -f"$4"; }
-
-# True when a fresh reading gives the first object of window $1, role $2, name $3 the
-# text $4.
 ui_text_is() { ui_read && [ "$(ui_field "$1" "$2" "$3" 4)" = "$4" ]; }
 
-# The main display's run value (lblStopky) in the last reading: the label after the
-# caption "Alarm v:", "Alarm za:" or "Stopky:".
+# The run value (lblStopky) in the last reading: the label after "Alarm v:", "Alarm za:"
+# or "Stopky:"; display_matches: a fresh reading's matches the bash regular expression $1.
 display_value() {
     awk -F'\t' -v w="$MAIN" '$1 == w && $2 == "label" {
         if (next_one) { print $3; exit }
         if ($3 == "Alarm v:" || $3 == "Alarm za:" || $3 == "Stopky:") next_one = 1 }' "$E2E_UI"
 }
 
-# True when a fresh reading's display value matches the (bash) regular expression $1.
 display_matches() { ui_read && [[ $(display_value) =~ $1 ]]; }
 
-# The name of the object that has the keyboard focus in window $1 (last reading), as
-# "role:name".
+# "role:name" of the object with the keyboard focus in window $1 (last reading).
 ui_focus() {
     awk -F'\t' -v w="$1" '$1 == w && $6 ~ /(^|,)focused(,|$)/ {
         print $2 ":" $3; exit }' "$E2E_UI"
 }
 
-# Clicks mouse button $4 (default 1) in the middle of the showing object of window $1,
-# role $2, name $3, with real X input.
+# Clicks mouse button $4 (default 1) in the middle of the showing object $1 $2 $3.
 ui_click() {
     local line x y w h
-    ui_read || return 1
-    line=$(ui_get "$1" "$2" "$3" | while IFS= read -r l; do
-        ui_line_has "$l" showing && echo "$l" && break
-    done)
-    [ -n "$line" ] || return 1
+    ui_read && line=$(ui_first "$1" "$2" "$3" showing) || return 1
     read -r x y w h <<<"$(cut -f7 <<<"$line")"
     [ "${w:-0}" -gt 0 ] || return 1
     xdotool mousemove $((x + w / 2)) $((y + h / 2)) click "${4:-1}"
 }
 
-# Starts the program and waits until its main window is on the screen and on the
-# accessibility bus; sets MAIN_WIN to its X window id.
+# Starts the program, waits for its main window on the screen and on the accessibility
+# bus, and focuses it; sets MAIN_WIN to its X window id.
 start_program() {
     e2e_start "$@"
     MAIN_WIN=$(e2e_wait_window "^${MAIN_TITLE//./\\.}\$") ||
         e2e_fail "the main window did not appear"
     ui_wait "$MAIN" frame "^$MAIN_TITLE\$" showing ||
         e2e_fail "the main window is not on the accessibility bus (see $E2E_DIR/a11y.log)"
-    xdotool windowactivate --sync "$MAIN_WIN" 2>/dev/null || xdotool windowfocus --sync "$MAIN_WIN"
+    e2e_activate "$MAIN_WIN"
 }
 
 # Visible top-level windows of the program other than the main window and tooltips.
 other_windows() {
-    local id ids
-    ids=$(xdotool search --all --onlyvisible --pid "$TIKANDA_PID" --class tikanda 2>/dev/null)
-    for id in $ids; do
+    local id
+    for id in $(e2e_windows --class tikanda); do
         [ "$id" = "$MAIN_WIN" ] && continue
         xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && continue
         echo "$id"
     done
 }
 
-# Pop-up menus of the program on the screen: windows of their own that bypass the window
-# manager.
+# Pop-up menus on the screen: windows of their own that bypass the window manager.
 popup_windows() {
     local id
     for id in $(other_windows); do
@@ -162,10 +128,8 @@ popup_windows() {
     done
 }
 
-# Types text $1 into the focused text box of window $2, role $3, name $4, replacing what it
-# holds, and waits until the box holds that text. The letters the keyboard map lacks go
-# into it first (keymap.py). Ctrl+A is no "select all" here: the main window has a
-# menu shortcut on it.
+# Types text $1 over the contents of the focused text box $2 $3 $4 and waits until it holds
+# that text. keymap.py adds letters the keyboard map lacks. (Ctrl+A is a menu shortcut.)
 type_text() {
     "$E2E_PYTHON" "$(dirname "$E2E_LIB")/keymap.py" "$1" || return 1
     xdotool key End shift+Home
@@ -173,9 +137,8 @@ type_text() {
     e2e_until 10 ui_text_is "$2" "$3" "$4" "$1"
 }
 
-# Presses key $2 with the modifiers $1 (e.g. ctrl, ctrl+alt) held, and releases the key
-# before the modifiers, as a hand does. (xdotool key ctrl+t lets go of Ctrl first, so the
-# window's key-release handler would see a bare T.)
+# Presses key $2 with the modifiers $1 (e.g. ctrl+alt) held and releases it before them, as
+# a hand does (xdotool key ctrl+t lets go of Ctrl first: the release would be a bare T).
 chord() {
     local mods=${1//+/ } m down=() up=()
     for m in $mods; do
@@ -186,27 +149,20 @@ chord() {
     xdotool keyup "$2" "${up[@]}"
 }
 
-# Ends the program at once with Ctrl+Alt+F4. (The default XKB keymap turns the press of
-# Ctrl+Alt+F4 into a virtual terminal switch, which a virtual X server swallows; the
-# release, which the window acts on, comes through.)
+# Ctrl+Alt+F4: XKB turns the press into a terminal switch that Xvfb swallows; the release,
+# which the window acts on, comes through.
 ctrl_alt_f4() { chord ctrl+alt F4; }
 
-# Saves a screenshot of the whole screen cropped to the rectangle "x y w h" in $2 to
-# $E2E_SHOTS/$1.png; sets SHOT to the file's path.
+# Saves the screen's rectangle "x y w h" in $2 to $E2E_SHOTS/$1.png; SHOT is its path.
 SHOT=""
 shot() {
-    local x y w h
     SHOT="$E2E_SHOTS/$1.png"
-    read -r x y w h <<<"$2"
-    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$SHOT" 2>/dev/null ||
-        e2e_fail "no screenshot $SHOT"
+    e2e_screenshot root "$SHOT" "$2" 2>/dev/null || e2e_fail "no screenshot $SHOT"
     e2e_log "screenshot $SHOT"
 }
 
 # The colour of pixel ($2, $3) of image $1 as RRGGBB.
-pixel() {
-    convert "$1" -depth 8 -format "%[hex:p{$2,$3}]" info:
-}
+pixel() { convert "$1" -depth 8 -format "%[hex:p{$2,$3}]" info:; }
 
 # The share (0..1) of pixels of image $1 within 3 % of colour $2.
 colour_share() {

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -19,80 +20,69 @@ using namespace tikanda;
 namespace {
 
 // Runs `answer` on the modal dialog once it is up.
-void whenModal(std::function<void(QWidget*)> answer) {
+template <typename D> void whenModal(std::function<void(D*)> answer) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
         if (QWidget* w = QApplication::activeModalWidget()) {
             poll->stop();
             poll->deleteLater();
-            answer(w);
+            auto* d = qobject_cast<D*>(w);
+            ASSERT_NE(d, nullptr);
+            answer(d);
         }
     });
     poll->start(20);
 }
 
-QAbstractButton* buttonNamed(QMessageBox* box, const QString& text) {
+// A message box's title, icon, buttons and default button, as one line.
+QString describe(QMessageBox* box) {
+    QStringList buttons;
     for (auto* b : box->buttons())
-        if (b->text() == text) return b;
-    return nullptr;
+        buttons << b->text();
+    buttons.sort();
+    return box->windowTitle() + '|' +
+           QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()) + '|' +
+           buttons.join(',') + '|' + box->defaultButton()->text();
 }
 
 } // namespace
 
-TEST(QtMessageBoxes, YesNoInCzechWithNoAsDefaultWhenAsked) {
+TEST(QtMessageBoxes, CzechButtonsTitleIconDefaultAndAnswers) {
     int synced = 0;
     QtMessageBoxes boxes([&] { ++synced; });
-    QStringList texts;
-    QString title, defaultText;
-    QMessageBox::Icon icon{};
-    whenModal([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        ASSERT_NE(box, nullptr);
-        for (auto* b : box->buttons())
-            texts << b->text();
-        title = box->windowTitle();
-        icon = box->icon();
-        defaultText = box->defaultButton() ? box->defaultButton()->text() : QString();
-        buttonNamed(box, QStringLiteral("Ano"))->click();
-    });
-    const MsgAnswer a =
-        boxes.show("Ukončit program?", "Tikanda 1.3", MsgIcon::Question, MsgButtons::YesNo, true);
-    EXPECT_EQ(a, MsgAnswer::Yes);
-    EXPECT_EQ(synced, 1) << "the screen is brought up to date before the box shows";
-    texts.sort();
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("Ano"), QStringLiteral("Ne")}));
-    EXPECT_EQ(title, QStringLiteral("Tikanda 1.3"));
-    EXPECT_EQ(icon, QMessageBox::Question);
-    EXPECT_EQ(defaultText, QStringLiteral("Ne"));
-}
-
-TEST(QtMessageBoxes, EscapeAnswersNoAndOkBoxesAnswerOk) {
-    QtMessageBoxes boxes;
-    whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    EXPECT_EQ(boxes.show("?", "Tikanda 1.3", MsgIcon::Exclamation, MsgButtons::YesNo, false),
-              MsgAnswer::No);
-
-    QString only;
-    QMessageBox::Icon icon{};
-    whenModal([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        ASSERT_EQ(box->buttons().size(), 1);
-        only = box->buttons().front()->text();
-        icon = box->icon();
-        QTest::keyClick(w, Qt::Key_Return);
-    });
-    EXPECT_EQ(boxes.show("Čas 0:12:34", "Tikanda 1.3", MsgIcon::Information, MsgButtons::Ok, false),
-              MsgAnswer::Ok);
-    EXPECT_EQ(only, QStringLiteral("OK"));
-    EXPECT_EQ(icon, QMessageBox::Information);
+    using enum MsgIcon;
+    using enum MsgAnswer;
+    const struct {
+        MsgIcon icon;
+        MsgButtons buttons;
+        bool defaultNo;
+        Qt::Key key;
+        const char* seen;
+        MsgAnswer answer;
+    } cases[] = {
+        {Question, MsgButtons::YesNo, true, Qt::Key_Return, "Question|Ano,Ne|Ne", No},
+        {Exclamation, MsgButtons::YesNo, false, Qt::Key_Return, "Warning|Ano,Ne|Ano", Yes},
+        {Exclamation, MsgButtons::YesNo, false, Qt::Key_Escape, "Warning|Ano,Ne|Ano", No},
+        {Information, MsgButtons::Ok, false, Qt::Key_Return, "Information|OK|OK", Ok},
+    };
+    for (const auto& c : cases) {
+        QString seen;
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            seen = describe(box);
+            QTest::keyClick(box, c.key);
+        });
+        EXPECT_EQ(boxes.show("Ukončit program?", "Tikanda 1.3", c.icon, c.buttons, c.defaultNo),
+                  c.answer)
+            << c.seen;
+        EXPECT_EQ(seen, QStringLiteral("Tikanda 1.3|") + QString::fromUtf8(c.seen));
+    }
+    EXPECT_EQ(synced, 4) << "the screen is brought up to date before each box shows";
 }
 
 TEST(QtDialogs, ColourDialogStartsOnTheGivenColourAndReturnsTheChosenOne) {
     QtDialogs dialogs;
     QColor shown;
-    whenModal([&](QWidget* w) {
-        auto* dlg = qobject_cast<QColorDialog*>(w);
-        ASSERT_NE(dlg, nullptr);
+    whenModal<QColorDialog>([&](QColorDialog* dlg) {
         shown = dlg->currentColor();
         dlg->setCurrentColor(QColor(0xAA, 0xBB, 0xCC));
         dlg->accept();
@@ -100,8 +90,7 @@ TEST(QtDialogs, ColourDialogStartsOnTheGivenColourAndReturnsTheChosenOne) {
     // 0x00BBGGRR: red 0x11, green 0x22, blue 0x33.
     EXPECT_EQ(dialogs.chooseColour(0x00332211u), std::optional<std::uint32_t>(0x00CCBBAAu));
     EXPECT_EQ(shown, QColor(0x11, 0x22, 0x33));
-
-    whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    whenModal<QColorDialog>([](QColorDialog* dlg) { dlg->reject(); });
     EXPECT_EQ(dialogs.chooseColour(0), std::nullopt);
 }
 
@@ -109,9 +98,7 @@ TEST(QtDialogs, FileDialogHasTheTitleAndOneFilterAndACancelGivesNothing) {
     QtDialogs dialogs;
     QStringList filters;
     QString title;
-    whenModal([&](QWidget* w) {
-        auto* dlg = qobject_cast<QFileDialog*>(w);
-        ASSERT_NE(dlg, nullptr);
+    whenModal<QFileDialog>([&](QFileDialog* dlg) {
         filters = dlg->nameFilters();
         title = dlg->windowTitle();
         dlg->reject();

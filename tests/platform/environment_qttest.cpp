@@ -1,6 +1,5 @@
 #include "platform/platform_qt.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -8,30 +7,17 @@
 
 using tikanda::QtEnvironment;
 
-TEST(QtEnvironment, CommandLineIsTheArgumentsAfterTheProgramName) {
-    char prog[] = "/usr/bin/tikanda", a[] = "nomenu", b[] = "x NOBAR";
-    char* argv[] = {prog, a, b, nullptr};
-    EXPECT_EQ(QtEnvironment(3, argv).commandLine(), "nomenu x NOBAR");
-    EXPECT_EQ(QtEnvironment(1, argv).commandLine(), "");
-    EXPECT_EQ(QtEnvironment(1, argv).pathSeparator(), '/');
-}
-
 TEST(QtEnvironment, DataDirIsBesideTheBinaryInTheBuildTreeElseTheInstalledOne) {
     QTemporaryDir bin, installed;
     ASSERT_TRUE(bin.isValid() && installed.isValid());
-    const std::string binDir = bin.path().toStdString();
-    const std::string instDir = installed.path().toStdString();
-    const std::string missing = instDir + "/missing";
-
+    const std::string binDir = bin.path().toStdString(), instDir = installed.path().toStdString();
     EXPECT_EQ(QtEnvironment::chooseDataDir(binDir, instDir), instDir);
-    EXPECT_EQ(QtEnvironment::chooseDataDir(binDir, missing), binDir);
+    EXPECT_EQ(QtEnvironment::chooseDataDir(binDir, instDir + "/missing"), binDir);
     EXPECT_EQ(QtEnvironment::chooseDataDir(binDir, ""), binDir);
-
+    // Either of the program's own files marks a build tree.
     for (const char* name : {"CILILINK.WAV", "TIKANDA.HLP"}) {
         QTemporaryDir tree;
-        QFile f(tree.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.close();
+        ASSERT_TRUE(QFile(tree.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
         EXPECT_EQ(QtEnvironment::chooseDataDir(tree.path().toStdString(), instDir),
                   tree.path().toStdString())
             << name;
