@@ -4,6 +4,7 @@
 #include "platform/platform_qt.h"
 #include "ui/help/help_viewer_qt.h"
 #include "ui/windows/binding_qt.h"
+#include "ui/windows/caret_blink_qt.h"
 #include "ui/windows/controls_qt.h"
 #include "ui/windows/popups_qt.h"
 #include "ui/windows/window_system_qt.h"
@@ -27,12 +28,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the program ends through its own exit
     QApplication::setFont(dialogFont());
-    QApplication::setWindowIcon(QIcon(imageResource("Tikanda")));
+    QApplication::setWindowIcon(appIcon());
     // Qt's own texts (edit menus, colour and file dialogs) in Czech, where installed.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_cs"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
+    CaretBlinkLimit caretBlink; // an idle program wakes up for its tick only
 
     TikandaBinding* binding = nullptr;
     const auto sync = [&binding] {

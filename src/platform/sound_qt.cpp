@@ -4,6 +4,9 @@
 // ones are kept, so a file preloaded when it was chosen plays at the alarm without
 // decoding. A request stops whatever is still playing first. A file that is missing or
 // cannot be decoded plays the built-in chime instead.
+//
+// Nothing of Qt Multimedia is set up before the first request: a program that never
+// plays a sound does not connect to the sound server, and start-up does not wait for it.
 
 #include "platform/platform_qt.h"
 
@@ -110,14 +113,16 @@ struct QtSound::Impl {
     }
 };
 
-QtSound::QtSound() : m(std::make_unique<Impl>()) {}
+QtSound::QtSound() = default;
 QtSound::~QtSound() = default;
 
 void QtSound::play(const std::string& path) {
+    if (!m) m = std::make_unique<Impl>();
     m->play(path);
 }
 
 void QtSound::preload(const std::string& path) {
+    if (!m) m = std::make_unique<Impl>();
     m->effectFor(path);
 }
 

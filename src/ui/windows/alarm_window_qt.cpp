@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 
 namespace tikanda {
 
@@ -125,13 +124,14 @@ void AlarmWindowQt::forwarded() {
 
 void AlarmWindowQt::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QSvgRenderer background(imageResource("AlarmPozadi"));
-    if (background.isValid()) {
-        p.setRenderHint(QPainter::Antialiasing);
-        background.render(&p, QRectF(rect()));
-    } else {
+    const qreal dpr = devicePixelRatioF();
+    if (m_background.isNull() || m_background.devicePixelRatio() != dpr ||
+        m_background.deviceIndependentSize() != QSizeF(size()))
+        m_background = drawSvg(imageResource("AlarmPozadi"), size(), dpr);
+    if (!m_background.isNull())
+        p.drawPixmap(0, 0, m_background);
+    else
         p.fillRect(rect(), palette().window());
-    }
 }
 
 void AlarmWindowQt::mousePressEvent(QMouseEvent* e) {

@@ -3,6 +3,7 @@
 // centred; its background picture and four labels. Clicks and key releases go to the
 // window's handlers (Form_Click, lblAlarm_Click, Form_KeyUp).
 
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -41,6 +42,7 @@ private:
     std::array<QLabel*, 4> m_labels{};
     QObject* m_pressed = nullptr; // where the mouse button went down
     bool m_shownOnce = false;
+    QPixmap m_background; // drawn once: the labels on it change every second
     int m_activateSeen = 0;
 };
 

@@ -254,7 +254,8 @@ void TikandaBinding::build() {
                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                        Qt::WindowContextHelpButtonHint);
     win.setFont(dialogFont());
-    win.setWindowIcon(QIcon(imageResource("Tikanda")));
+    // Windows show the application's icon where main() has set one (as drawn once).
+    if (QApplication::windowIcon().isNull()) win.setWindowIcon(appIcon());
     win.setContextMenuPolicy(Qt::PreventContextMenu);
     win.setWindowTitle(qs(m_w.Caption));
 
@@ -434,7 +435,7 @@ void TikandaBinding::buildToolbar() {
             a = tb->addAction(qs(button.ToolTipText));
             a->setObjectName(qs(button.Key));
             a->setCheckable(button.Style == form::ButtonStyle::Check);
-            a->setIcon(QIcon(imageResource(button.Image)));
+            a->setIcon(toolIcon(imageResource(button.Image)));
             a->setProperty("imageKey", qs(button.Image));
             a->setToolTip(qs(button.ToolTipText));
             if (QWidget* w = tb->widgetForAction(a)) {
@@ -639,7 +640,7 @@ void TikandaBinding::syncToolbar() {
         if (a->isCheckable() && a->isChecked() != (tb.Value == 1)) a->setChecked(tb.Value == 1);
         const QString image = qs(tb.Image);
         if (a->property("imageKey").toString() != image) {
-            a->setIcon(QIcon(imageResource(tb.Image)));
+            a->setIcon(toolIcon(imageResource(tb.Image)));
             a->setProperty("imageKey", image);
         }
         const QString tip = qs(tb.ToolTipText);

@@ -3,10 +3,12 @@
 #include "ui/clock/dial_painter_qt.h"
 #include "ui/windows/form_windows.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
 #include <QSvgRenderer>
+#include <QtMath>
 
 namespace tikanda {
 
@@ -130,21 +132,56 @@ PictureQt::PictureQt(QWidget* parent) : QWidget(parent) {
 void PictureQt::setImage(const QString& resource) {
     if (m_resource == resource) return;
     m_resource = resource;
+    m_drawn = QPixmap();
     update();
 }
 
 void PictureQt::paintEvent(QPaintEvent*) {
     if (m_resource.isEmpty()) return;
-    QSvgRenderer svg(m_resource);
-    if (!svg.isValid()) return;
+    const qreal dpr = devicePixelRatioF();
+    if (m_drawn.isNull() || m_drawn.devicePixelRatio() != dpr)
+        m_drawn = drawSvg(m_resource, {}, dpr);
+    if (m_drawn.isNull()) return;
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    svg.render(&p, QRectF(QPointF(0, 0), svg.defaultSize()));
+    p.drawPixmap(0, 0, m_drawn);
 }
 
 QString imageResource(const std::string& key) {
     if (key.empty()) return {};
     return QStringLiteral(":/src/ui/windows/images/%1.svg").arg(QString::fromStdString(key));
+}
+
+QPixmap drawSvg(const QString& resource, QSize size, qreal dpr) {
+    QSvgRenderer svg(resource);
+    if (!svg.isValid()) return {};
+    if (size.isEmpty()) size = svg.defaultSize();
+    QPixmap pixmap(QSize(qCeil(size.width() * dpr), qCeil(size.height() * dpr)));
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    svg.render(&p, QRectF(QPointF(0, 0), size));
+    return pixmap;
+}
+
+QIcon toolIcon(const QString& resource) {
+    const QPixmap pixmap = drawSvg(resource, QSize(16, 16), qApp->devicePixelRatio());
+    return pixmap.isNull() ? QIcon() : QIcon(pixmap);
+}
+
+QIcon appIcon() {
+    QIcon icon;
+    QSvgRenderer svg(imageResource("Tikanda"));
+    for (const int side : {16, 32, 48}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        svg.render(&p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 int ToolbarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

@@ -4,6 +4,8 @@
 // the style that gives the toolbar its fixed button and separator widths.
 
 #include <QFrame>
+#include <QIcon>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QTimer>
 #include <QWidget>
@@ -53,7 +55,8 @@ private:
     Client* m_client;
 };
 
-// A picture drawn from an SVG resource at its natural size, crisp at any scale.
+// A picture drawn from an SVG resource at its natural size, crisp at any scale. The
+// drawing is kept, so a repaint does not read the SVG again.
 class PictureQt : public QWidget {
 public:
     explicit PictureQt(QWidget* parent = nullptr);
@@ -65,10 +68,25 @@ protected:
 
 private:
     QString m_resource;
+    QPixmap m_drawn;
 };
 
 // The resource path of an image by its key ("Start", "Stopky", "AlarmPozadi" ...).
 QString imageResource(const std::string& key);
+
+// An SVG resource drawn (antialiased) into a transparent pixmap of size device-independent
+// pixels (empty: the image's own size) at the device pixel ratio dpr; a null pixmap when
+// the resource is no SVG image.
+QPixmap drawSvg(const QString& resource, QSize size, qreal dpr);
+
+// A toolbar button's icon (16 pixels square), drawn once from its SVG resource at the
+// application's device pixel ratio. (Qt's SVG icon engine would be loaded as a plugin
+// at start-up, and draw each icon again for every state.)
+QIcon toolIcon(const QString& resource);
+
+// The program's icon, drawn once at the sizes window managers show. (An SVG icon would
+// be drawn again for every window, up to 128 pixels square, whenever one is created.)
+QIcon appIcon();
 
 // Toolbar metrics: no margins or spacing, separators of a fixed width.
 class ToolbarStyle : public QProxyStyle {
