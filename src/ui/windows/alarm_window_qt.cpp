@@ -18,17 +18,6 @@ namespace tikanda {
 
 namespace {
 
-Qt::Alignment alignment(form::Align a) {
-    switch (a) {
-    case form::Align::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case form::Align::Center:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    default:
-        return Qt::AlignLeft | Qt::AlignTop;
-    }
-}
-
 bool isClickButton(Qt::MouseButton b) {
     return b == Qt::LeftButton || b == Qt::RightButton;
 }
@@ -49,7 +38,7 @@ AlarmWindowQt::AlarmWindowQt(FrmAlarm& model, std::function<void()> afterEvent)
         auto* l = new QLabel(this);
         l->setObjectName(QString::fromStdString(c.Name));
         l->setTextFormat(Qt::PlainText);
-        l->setAlignment(alignment(c.Alignment));
+        l->setAlignment(labelAlignment(c.Alignment));
         l->setWordWrap(c.WordWrap);
         l->setFocusPolicy(Qt::NoFocus);
         if (c.Bold) {

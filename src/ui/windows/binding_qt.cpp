@@ -61,17 +61,6 @@ int characters(const std::string& s, int bytes) {
     return n;
 }
 
-Qt::Alignment alignment(form::Align a) {
-    switch (a) {
-    case form::Align::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case form::Align::Center:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    default:
-        return Qt::AlignLeft | Qt::AlignTop;
-    }
-}
-
 void setForeground(QWidget* w, QPalette::ColorRole role, const QColor& c) {
     if (w->palette().color(QPalette::Active, role) == c) return;
     QPalette p = w->palette();
@@ -134,6 +123,17 @@ QFont dialogFont() {
 
 int twipsToPixels(double twips) {
     return int(std::lround(twips / 15.0));
+}
+
+Qt::Alignment labelAlignment(form::Align a) {
+    switch (a) {
+    case form::Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case form::Align::Center:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    default:
+        return Qt::AlignLeft | Qt::AlignTop;
+    }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -286,7 +286,7 @@ void TikandaBinding::buildControl(Control& c) {
     case Kind::Label: {
         auto* l = new QLabel(parent);
         l->setTextFormat(Qt::PlainText);
-        l->setAlignment(alignment(c.Alignment));
+        l->setAlignment(labelAlignment(c.Alignment));
         l->setWordWrap(c.WordWrap);
         if (c.Bold) {
             QFont f = l->font();

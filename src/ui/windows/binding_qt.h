@@ -38,6 +38,9 @@ QFont dialogFont();
 // Twips to device-independent pixels (15 twips to a pixel).
 int twipsToPixels(double twips);
 
+// A label's alignment: horizontal as the model says, text from the top.
+Qt::Alignment labelAlignment(form::Align a);
+
 class TikandaBinding : public QObject {
 public:
     // windows: the window system that owns the alarm window's Qt window; sync() brings
