@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace tikanda::test {
 
 class CoreTest : public ::testing::Test {
@@ -19,20 +17,30 @@ protected:
         w.AlarmText = "Budíček!";
         rig.program.SoundFile = "/snd/alarm.wav";
     }
-    void mode(form::Control& opt) {
-        w.optV.Value = w.optZa.Value = w.optS.Value = false;
-        opt.Value = true;
-    }
     // Selects the mode, fills the fields as typed and presses OK.
     void start(form::Control& opt, const std::string& h = "0", const std::string& m = "05",
                const std::string& s = "00") {
-        mode(opt);
+        w.optV.Value = w.optZa.Value = w.optS.Value = false;
+        opt.Value = true;
         w.txtHod.Text = h;
         w.txtMin.Text = m;
         w.txtSec.Text = s;
         w.cmdOK_Click();
     }
-    int alarms() const { return rig.windows.loaded; }
+    // Ticks n times, the clock moving by `step` instead of one second at tick `faultAt`
+    // (counted from 1). The clock time at which each alarm opened; each is dismissed at once.
+    std::vector<std::string> alarmsDuring(int n, int faultAt = 0, Seconds step = 1) {
+        std::vector<std::string> at;
+        for (int i = 1; i <= n; ++i) {
+            rig.clock.advance(i == faultAt ? step : 1);
+            rig.timers.fireAll();
+            if (FrmAlarm* a = w.frmAlarm()) {
+                at.push_back(timetext::formatClock(rig.clock.t.second));
+                a->Form_Click();
+            }
+        }
+        return at;
+    }
 
     // The run commands in one line: RunState; OK, fraNastav, fraAlarm enabled; Start, Pause,
     // Stop enabled in the menu, then on the toolbar; Storno's caption, tooltip and topic.

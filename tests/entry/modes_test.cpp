@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tikanda::test {
 namespace {
 
@@ -24,31 +26,34 @@ protected:
     }
 };
 
+// The item of the selected mode only moves the focus: the display is not rewritten.
 TEST_F(Modes, MenuItemChoosesTheModeShowsItsTextsAndEnterMovesOnToOk) {
-    const std::pair<form::MenuItem*, const char*> steps[] = {
-        {&w.mnuP, "optZa mnuP &Alarm Alarm za: 0:05:00 optZa"},
-        {&w.mnuS, "optS mnuS &Stopky Stopky: 0:00:00 optS"},
-        {&w.mnuV, "optV mnuV &Alarm Alarm v: 0:05:00 optV"}};
-    for (const auto& [item, expected] : steps) {
+    const std::tuple<form::MenuItem*, const char*, const char*> steps[] = {
+        {&w.mnuP, "05", "optZa mnuP &Alarm Alarm za: 0:05:00 optZa"},
+        {&w.mnuS, "05", "optS mnuS &Stopky Stopky: 0:00:00 optS"},
+        {&w.mnuV, "05", "optV mnuV &Alarm Alarm v: 0:05:00 optV"},
+        {&w.mnuS, "05", "optS mnuS &Stopky Stopky: 0:00:00 optS"},
+        {&w.mnuS, "06", "optS mnuS &Stopky Stopky: 0:06:00 optS"}};
+    for (const auto& [item, minutes, expected] : steps) {
+        w.setText(w.txtMin, minutes);
         w.menuClick(*item);
-        EXPECT_EQ(state(), expected);
-        EXPECT_EQ(w.txtMin.Text, "05");    // the fields keep their texts
-        w.keyDown(w.ActiveControl, 27, 0); // other keys do nothing
         EXPECT_EQ(state(), expected);
         w.keyDown(w.ActiveControl, 13, 0);
         EXPECT_EQ(w.ActiveControl, &w.cmdOK);
     }
-    // The item of the selected mode only moves the focus: the display is not rewritten.
-    w.click(w.optS);
-    w.setText(w.txtMin, "06");
-    w.menuClick(w.mnuS);
-    EXPECT_EQ(state(), "optS mnuS &Stopky Stopky: 0:06:00 optS");
 }
 
-TEST_F(Modes, WhileARunDisablesTheChoiceNothingChangesTheMode) {
-    w.fraAlarm.Enabled = false; // as a start leaves it
+TEST_F(Modes, RightPressesShowHelpAndNeitherPressesNorADisabledChoiceChangeTheMode) {
+    w.mouseDown(w.optV, 1, 0, 0, 0);
+    for (form::Control* c : {&w.optZa, &w.optS, &w.optV, &w.updHod, &w.cmdOK, &w.cmdStorno})
+        w.mouseDown(*c, 2, 0, 0, 0);
+    const std::vector<std::pair<int, std::string>> topics = {
+        {14030, "optZa"},  {14050, "optS"},  {14020, "optV"},
+        {13010, "updHod"}, {13020, "cmdOK"}, {13027, "cmdStorno"}};
+    EXPECT_EQ(r.help.whatsThis, topics);
+    // A run disables the frame and the menu items.
+    w.fraAlarm.Enabled = false;
     w.MenuEnabled(false);
-    EXPECT_TRUE(w.mnuStart.Enabled);
     w.menuClick(w.mnuP);
     w.click(w.optZa);
     EXPECT_EQ(state(), "optV mnuV &Alarm Alarm v: 0:05:00 -");
@@ -57,16 +62,6 @@ TEST_F(Modes, WhileARunDisablesTheChoiceNothingChangesTheMode) {
         for (auto* m : {&w.mnuV, &w.mnuP, &w.mnuS, &w.mnuHod, &w.mnuMin, &w.mnuSec})
             EXPECT_EQ(m->Enabled, on) << m->Name;
     }
-}
-
-TEST_F(Modes, RightPressOnAnOptionOrSpinButtonShowsItsHelpAndChoosesNothing) {
-    w.mouseDown(w.optV, 1, 0, 0, 0);
-    for (form::Control* c : {&w.optZa, &w.optS, &w.optV, &w.updHod})
-        w.mouseDown(*c, 2, 0, 0, 0);
-    EXPECT_EQ(r.help.whatsThis,
-              (std::vector<std::pair<int, std::string>>{
-                  {14030, "optZa"}, {14050, "optS"}, {14020, "optV"}, {13010, "updHod"}}));
-    EXPECT_EQ(state(), "optV mnuV &Alarm Alarm v: 0:05:00 -");
 }
 
 } // namespace
