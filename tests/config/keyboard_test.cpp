@@ -2,144 +2,83 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace tikanda::test {
 namespace {
 
 constexpr int Shift = 1, Ctrl = 2, Alt = 4;
-const std::string kIdle = "run=0 min=0 win=0 edit=0 dlg=0 sound=111";
+constexpr int F2 = 113, F3 = 114, F4 = 115, Esc = 27;
 
-class Keyboard : public ::testing::Test {
-protected:
-    Rig r;
-    FrmTikanda& w = r.w;
-
-    // The layout without menu bar (NOMENU).
-    void noMenu() {
-        for (auto* m : {&w.mnuStopky, &w.mnuNastaveni, &w.mnuAlarm, &w.mnuNapoveda})
-            m->Visible = false;
-    }
-    void key(int code, int shift = 0) { w.keyUp(nullptr, code, shift); }
-    void alarmUp() {
-        r.program.AlarmUp = true;
-        w.loadAlarmWindow();
-    }
-    // What the rows act on: run state, "Min" button, window state, text edit open, file
-    // dialogs shown, sound (SoundMode, check mark, "Zvuk" button).
-    std::string state() {
-        auto n = [](auto v) { return std::to_string(v); };
-        return "run=" + n(w.RunState) + " min=" + n(w.tlbCas.button("Min").Value) +
-               " win=" + n(w.WindowState) + " edit=" + n(w.cboText.Visible) +
-               " dlg=" + n(r.dialogs.fileDialogs.size()) + " sound=" + n(r.program.SoundMode) +
-               n(w.mnuZvuk.Checked) + n(w.tlbCas.button("Zvuk").Value);
-    }
-};
-
-TEST_F(Keyboard, CodesUpTo124DismissTheAlarmWindowHigherOnesDoNot) {
-    // Enter, Shift, Alt, Escape, a cursor key, a digit, a letter, the numeric pad, F1, F13.
-    for (int code : {1, 13, 16, 18, 27, 37, 48, 65, 96, 112, 124}) {
-        alarmUp();
-        key(code);
-        EXPECT_EQ(w.frmAlarm(), nullptr) << code;
-        EXPECT_FALSE(r.program.AlarmUp) << code;
-    }
-    // F14 and above (the alarm's own F16 among them), punctuation, no code.
-    alarmUp();
-    for (int code : {125, 127, 135, 144, 186, 0})
-        key(code);
-    EXPECT_NE(w.frmAlarm(), nullptr);
-    EXPECT_TRUE(r.program.AlarmUp);
-    // Without AlarmUp a key leaves the window alone; AlarmUp alone is cleared.
-    r.program.AlarmUp = false;
-    key('A');
-    EXPECT_NE(w.frmAlarm(), nullptr);
-    w.unloadAlarmWindow();
-    r.program.AlarmUp = true;
-    key('A');
-    EXPECT_FALSE(r.program.AlarmUp);
-
-    // The dismissing key also goes through the other rows.
-    noMenu();
-    alarmUp();
-    key('T', Ctrl);
-    EXPECT_EQ(w.frmAlarm(), nullptr);
-    EXPECT_TRUE(w.cboText.Visible);
+// What the rows act on: run state, "Min" button, window state, text edit open, file dialogs
+// shown, sound (SoundMode, check mark, "Zvuk" button), exits, the alarm window (loaded,
+// AlarmUp) and the alarm text.
+std::string fields(Rig& r) {
+    auto& w = r.w;
+    auto n = [](auto v) { return std::to_string(v); };
+    return "run=" + n(w.RunState) + " min=" + n(w.tlbCas.button("Min").Value) +
+           " win=" + n(w.WindowState) + " edit=" + n(w.cboText.Visible) +
+           " dlg=" + n(r.dialogs.fileDialogs.size()) + " sound=" + n(r.program.SoundMode) +
+           n(w.mnuZvuk.Checked) + n(w.tlbCas.button("Zvuk").Value) +
+           " exit=" + n(r.exit.codes.size()) + " alarm=" + n(w.frmAlarm() != nullptr) +
+           n(r.program.AlarmUp) + " text=" + w.AlarmText;
 }
 
-TEST_F(Keyboard, WithMenusVisibleOnlyEscapeActsAndOnlyWhileRunning) {
-    w.tlbCas.button("Stop").Enabled = true;
-    w.RunState = 2;
-    for (int code : {113, 114, 115, 27})
-        key(code);
-    for (int letter : {'D', 'I', 'T', 'W', 'Z'}) // Ctrl+D would also switch the sound off
-        key(letter, Ctrl);
-    EXPECT_EQ(state(), "run=2 min=0 win=0 edit=0 dlg=0 sound=111");
-    w.RunState = 1;
-    key(27, Shift | Ctrl); // any shift state
-    EXPECT_EQ(w.WindowState, 1);
-}
-
-TEST_F(Keyboard, MenulessF2F3F4ActOnlyWhileTheirButtonsAreEnabled) {
-    noMenu();
-    w.setText(w.txtMin, "05");
-    w.click(w.optZa);
-    key(113, Shift); // any shift state
-    EXPECT_EQ(w.RunState, 1);
-    // Running: Start is disabled, so F2 does not restart from the fields.
-    w.lblStopky.Caption = "0:03:50";
-    key(113);
-    EXPECT_EQ(w.lblStopky.Caption, "0:03:50");
-    w.tlbCas.button("Pauza").Enabled = false;
-    key(114);
-    EXPECT_EQ(w.RunState, 1);
-    w.tlbCas.button("Pauza").Enabled = true;
-    key(114, Alt);
-    EXPECT_EQ(w.RunState, 2);
-    w.tlbCas.button("Stop").Enabled = false;
-    key(115);
-    EXPECT_EQ(w.RunState, 2);
-    w.tlbCas.button("Stop").Enabled = true;
-    key(115, Alt);
-    EXPECT_EQ(state(), kIdle);
-    EXPECT_TRUE(r.exit.codes.empty());
-}
-
-TEST_F(Keyboard, MenulessCtrlLettersNeedExactlyCtrlAndSound) {
-    noMenu();
-    r.settings.values[{"RVTikanda", "Default", "Text"}] = "Z výchozích";
-    for (int letter : {'D', 'I', 'T', 'W', 'Z'})
-        for (int shift : {0, Ctrl | Shift, Ctrl | Alt})
-            key(letter, shift);
-    EXPECT_EQ(state(), kIdle);
-    for (int letter : {'I', 'W', 'Z'})
-        key(letter, Ctrl);
-    EXPECT_EQ(state(), "run=0 min=1 win=0 edit=0 dlg=1 sound=000");
-    key('Z', Ctrl);
-    key('T', Ctrl);
-    EXPECT_EQ(state(), "run=0 min=1 win=0 edit=1 dlg=1 sound=111");
-    EXPECT_EQ(w.ActiveControl, &w.cboText);
-
-    // NOSOUND: Ctrl+W and Ctrl+Z do nothing.
-    r.program.SoundMode = -1;
-    w.mnuZvuk.Checked = false;
-    w.tlbCas.button("Zvuk").Value = 0;
-    key('W', Ctrl);
-    key('Z', Ctrl);
-    EXPECT_EQ(state(), "run=0 min=1 win=0 edit=1 dlg=1 sound=-100");
-    key('D', Ctrl); // at once, without the reset question
-    EXPECT_EQ(w.AlarmText, "Z výchozích");
-    EXPECT_TRUE(r.messages.shown.empty());
-}
-
-TEST_F(Keyboard, CtrlAltF4EndsAtOnceWithoutSavingInEveryLayout) {
-    for (int shift : {Ctrl, Alt, Shift, Ctrl | Alt | Shift, 0})
-        key(115, shift);
-    EXPECT_TRUE(r.exit.codes.empty());
-    key(115, Ctrl | Alt);
-    EXPECT_EQ(w.Answer, 1);
-    noMenu();
-    key(115, Ctrl | Alt);
-    EXPECT_EQ(r.exit.codes, (std::vector<int>{0, 0}));
-    EXPECT_TRUE(r.settings.writes.empty() && r.messages.shown.empty());
+TEST(Keyboard, EveryRowActsOnlyInItsLayoutStateAndShiftState) {
+    const struct {
+        int menus, run, buttons, sound, alarm; // buttons: Start, Pauza, Stop enabled
+        std::vector<std::pair<int, int>> keys; // code, shift state
+        const char* changes;
+    } rows[] = {
+        // Without the menu bar F2, F3 and F4 act while their buttons are enabled, any shift.
+        {0, 0, 1, 1, 0, {{F2, Shift}}, "run=1 "},
+        {0, 1, 1, 1, 0, {{F3, Alt}}, "run=2 "},
+        {0, 2, 1, 1, 0, {{F4, Ctrl | Shift}}, "run=0 "},
+        {0, 1, 0, 1, 0, {{F2, 0}, {F3, 0}, {F4, 0}}, ""},
+        // ... and Ctrl+D, I, T, W, Z with exactly Ctrl held; W and Z only with sound.
+        {0, 0, 1, 1, 0, {{'D', Ctrl}}, "sound=000 text=Výchozí "},
+        {0, 0, 1, 1, 0, {{'I', Ctrl}, {'T', Ctrl}, {'W', Ctrl}}, "min=1 edit=1 dlg=1 "},
+        {0, 0, 1, 1, 0, {{'Z', Ctrl}}, "sound=000 "},
+        {0, 0, 1, 1, 0, {{'D', 0}, {'I', Ctrl | Shift}, {'T', Ctrl | Alt}, {'Z', Alt}}, ""},
+        {0, 0, 1, -1, 0, {{'W', Ctrl}, {'Z', Ctrl}}, ""},
+        // With the menu bar those are the menus' shortcuts, not the window's.
+        {1, 1, 1, 1, 0, {{F3, 0}, {F4, 0}, {'D', Ctrl}, {'I', Ctrl}}, ""},
+        {1, 0, 1, 1, 0, {{F2, 0}, {'T', Ctrl}, {'W', Ctrl}, {'Z', Ctrl}}, ""},
+        // Escape while a count runs minimises (through the icon option, which that uses up).
+        {1, 1, 1, 1, 0, {{Esc, Ctrl | Shift}}, "win=1 "},
+        {0, 2, 1, 1, 0, {{Esc, 0}}, ""},
+        // Ctrl+Alt+F4 ends at once, and only with exactly Ctrl+Alt.
+        {1, 1, 1, 1, 0, {{F4, Ctrl}, {F4, Ctrl | Alt | Shift}, {F4, Ctrl | Alt}}, "exit=1 "},
+        {0, 0, 0, 1, 0, {{F4, Ctrl | Alt}}, "exit=1 "},
+        // Codes from 1 to F13 close the alarm window (so the alarm's own F16 presses never do),
+        // and only with AlarmUp set; the key also goes through the other rows.
+        {1, 0, 0, 1, 1, {{1, 0}}, "alarm=00 "},
+        {1, 0, 0, 1, 1, {{124, 0}}, "alarm=00 "},
+        {1, 0, 0, 1, 1, {{125, 0}, {127, 0}, {186, 0}, {0, 0}}, ""},
+        {1, 0, 0, 1, 2, {{'A', 0}}, ""},
+        {0, 0, 0, 1, 1, {{'T', Ctrl}}, "edit=1 alarm=00 "},
+    };
+    for (const auto& row : rows) {
+        Rig r;
+        SCOPED_TRACE(testing::Message() << "row " << &row - rows);
+        r.settings.values[{"RVTikanda", "Default", "Text"}] = "Výchozí";
+        if (!row.menus) r.w.applyNoMenu();
+        r.w.RunState = row.run;
+        r.w.TlbSPS(row.buttons, row.buttons, row.buttons);
+        r.program.SoundMode = row.sound;
+        r.program.AlarmUp = row.alarm == 1; // 2: the window without AlarmUp
+        if (row.alarm) r.w.loadAlarmWindow();
+        const std::string before = fields(r);
+        for (auto [code, shift] : row.keys)
+            r.w.keyUp(nullptr, code, shift);
+        std::istringstream was(before), is(fields(r));
+        std::string a, b, changes;
+        while (was >> a && is >> b)
+            if (a != b) changes += b + " ";
+        EXPECT_EQ(changes, row.changes);
+        // Nothing asks (Ctrl+D resets without the question) and nothing is saved.
+        EXPECT_TRUE(r.messages.shown.empty() && r.settings.writes.empty());
+    }
 }
 
 } // namespace

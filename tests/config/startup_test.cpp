@@ -8,102 +8,79 @@ namespace {
 using namespace std::string_literals;
 
 TEST(Switches, AnyCaseAnywhereInTheCommandLineTrimTheWindow) {
-    const struct {
-        const char* cmd;
-        bool noMenu, noSound, noBar;
-        int height;
-    } cases[] = {{"", false, false, false, 3510},
-                 {"tikanda /xNoMenuX", true, false, false, 3210},
-                 {"tikanda -nobar", false, false, true, 3090},
-                 {"tikanda NOBAR NOMENU", true, false, true, 2790},
-                 {"tikanda NoSound", false, true, false, 3510},
-                 {"tikanda xnosoundnobarnomenux", true, true, true, 2790},
-                 {"tikanda no-menu no_bar nosund", false, false, false, 3510}};
-    for (const auto& t : cases) {
-        SCOPED_TRACE(t.cmd);
+    // The command line, then whether it holds NOMENU, NOSOUND, NOBAR, and the window height.
+    const std::tuple<const char*, bool, bool, bool, int> cases[] = {
+        {"", false, false, false, 3510},
+        {"tikanda /xNoMenuX", true, false, false, 3210},
+        {"tikanda -nobar", false, false, true, 3090},
+        {"tikanda NoSound", false, true, false, 3510},
+        {"tikanda xnosoundnobarnomenux", true, true, true, 2790},
+        {"tikanda no-menu no_bar nosund", false, false, false, 3510}};
+    for (const auto& [cmd, noMenu, noSound, noBar, height] : cases) {
+        SCOPED_TRACE(cmd);
         Rig r;
-        r.env.cmd = t.cmd;
+        r.env.cmd = cmd;
+        r.settings.values[{"RVTikanda", "User", "Zvuk"}] = "1";
+        r.settings.values[{"RVTikanda", "User", "WAV"}] = "/home/u/zvon.wav";
         r.w.Form_Load();
+        r.w.SaveSettings();
         auto& w = r.w;
-        EXPECT_EQ(w.Height, t.height);
+        EXPECT_EQ(w.Height, height);
         EXPECT_EQ(std::vector<bool>({w.mnuStopky.Visible, w.mnuAlarm.Visible,
                                      w.mnuNastaveni.Visible, w.mnuNapoveda.Visible}),
-                  std::vector<bool>(4, !t.noMenu));
+                  std::vector<bool>(4, !noMenu));
         EXPECT_EQ(std::make_tuple(w.NoBar, w.tlbCas.AlignTop, w.tlbCas.place.left,
                                   w.picTikanda.place.top),
-                  std::make_tuple(t.noBar, !t.noBar, t.noBar ? -20000 : 0, t.noBar ? 0 : 420));
-        EXPECT_EQ(std::vector<bool>({w.tlbCas.button("Zvuk").Enabled,
-                                     w.tlbCas.button("Nastaveni").Enabled, w.mnuZvuk.Enabled,
-                                     w.mnuWave.Enabled, r.program.SoundMode != -1}),
-                  std::vector<bool>(5, !t.noSound));
-        if (t.noSound) EXPECT_FALSE(w.mnuZvuk.Checked || w.tlbCas.button("Zvuk").Value);
+                  std::make_tuple(noBar, !noBar, noBar ? -20000 : 0, noBar ? 0 : 420));
+        // NOSOUND disables the sound commands and neither loads the sound settings nor saves
+        // them: 13 writes to "Default" at start-up, 13 to "User" at the save, 2 fewer without.
+        auto& zvuk = w.tlbCas.button("Zvuk");
+        EXPECT_EQ(std::vector<bool>({zvuk.Enabled, w.tlbCas.button("Nastaveni").Enabled,
+                                     w.mnuZvuk.Enabled, w.mnuWave.Enabled,
+                                     r.program.SoundMode != -1, zvuk.Value == 1, w.mnuZvuk.Checked,
+                                     r.program.SoundFile == "/home/u/zvon.wav",
+                                     r.settings.writes.size() == 26}),
+                  std::vector<bool>(9, !noSound));
     }
 }
 
-TEST(FormLoad, StartsTheWindowInOrder) {
+TEST(FormLoadAndKonec, SplashFirstThenTheWindowOnCloseAQuestionTheClosingBoxAndTheSave) {
     Rig r;
-    bool splashDrawnFirst = false;
-    r.windows.onDoEvents = [&] {
-        splashDrawnFirst = r.w.frmSplash.Visible && !r.w.Visible &&
-                           r.w.frmSplash.Lbl.Caption == "Nahrává se Tikanda" &&
-                           r.settings.writes.empty();
+    // What is on screen and how much is written whenever events are processed or a message
+    // is shown.
+    std::vector<std::string> seen;
+    auto look = [&](const std::string& when) {
+        seen.push_back(when + (r.w.Visible ? " | window" : " |") +
+                       (r.w.frmSplash.Visible ? " | " + r.w.frmSplash.Lbl.Caption : " |") + " | " +
+                       std::to_string(r.settings.writes.size()));
     };
+    r.windows.onDoEvents = [&] { look("events"); };
+    r.messages.whileShown = [&] { look(r.messages.shown.back().text); };
     r.w.Form_Load();
-    EXPECT_TRUE(splashDrawnFirst);
-    EXPECT_EQ(r.windows.events, 1);
-    EXPECT_EQ(r.w.Caption, "Tikanda 1.3");
-    EXPECT_EQ(r.help.file, "TIKANDA.HLP");
-    EXPECT_EQ(r.w.linAlarm.Y2, 460);
-    EXPECT_TRUE(r.w.Visible && !r.w.frmSplash.Visible);
-    EXPECT_EQ(r.w.tlbCas.button("Text").ToolTipText, "Text alarmu: Budíček!");
-}
+    EXPECT_EQ(
+        std::make_tuple(r.w.Caption, r.help.file, r.w.Visible, r.w.frmSplash.Visible,
+                        r.w.tlbCas.button("Text").ToolTipText),
+        std::make_tuple("Tikanda 1.3"s, "TIKANDA.HLP"s, true, false, "Text alarmu: Budíček!"s));
 
-TEST(Konec, ClosingAsksCancelsOnNeAndOnAnoShowsTheClosingBoxSavesAndEnds) {
-    Rig r;
-    r.w.Form_Load();
-    r.w.RunState = 1;
     EXPECT_FALSE(r.w.closeRequested()); // "Ne"
-    ASSERT_EQ(r.messages.shown.size(), 1u);
-    const auto& m = r.messages.shown[0];
-    EXPECT_EQ(std::make_tuple(m.text, m.title, m.icon, m.buttons, m.defaultNo),
-              std::make_tuple("Ukončit program?"s, "Tikanda 1.3"s, MsgIcon::Question,
-                              MsgButtons::YesNo, true));
-    EXPECT_EQ(std::make_tuple(r.w.Answer, r.w.Visible, r.w.RunState, r.settings.flushes),
-              std::make_tuple(1, true, 1, 0));
-
+    EXPECT_EQ(r.w.Answer, 1);
     r.w.AlarmText = "Čaj";
-    r.settings.writes.clear();
-    bool closingBoxDrawnBeforeSave = false;
-    r.windows.onDoEvents = [&] {
-        closingBoxDrawnBeforeSave = !r.w.Visible && r.w.frmSplash.Visible &&
-                                    r.w.frmSplash.Lbl.Caption == "Ukončení Tikandy" &&
-                                    r.settings.writes.empty();
-    };
-    ASSERT_TRUE(r.exit.codes.empty());
-    r.messages.answers = {MsgAnswer::Yes};
+    r.messages.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
     r.w.menuClick(r.w.mnuKonec);
-    EXPECT_TRUE(closingBoxDrawnBeforeSave);
     EXPECT_EQ(r.settings.user("Text"), "Čaj");
-    EXPECT_EQ(r.settings.flushes, 1);
-    EXPECT_FALSE(r.w.frmSplash.Visible);
-    EXPECT_EQ(r.exit.codes, std::vector<int>{0});
-}
-
-TEST(Konec, FailedSaveIsReportedThenTheProgramEnds) {
-    Rig r;
-    r.w.Form_Load();
-    r.settings.failFlush = true;
-    bool splashUpDuringReport = false;
-    r.messages.whileShown = [&] { splashUpDuringReport = r.w.frmSplash.Visible; };
-    r.messages.answers = {MsgAnswer::Yes};
+    r.settings.failFlush = true; // reported with the closing box still up; the program ends
     r.w.closeRequested();
-    ASSERT_EQ(r.messages.shown.size(), 2u);
-    const auto& m = r.messages.shown[1];
-    EXPECT_EQ(std::make_tuple(m.text, m.title, m.icon, m.buttons),
-              std::make_tuple("Nastavení se nepodařilo uložit."s, "Tikanda 1.3"s,
-                              MsgIcon::Exclamation, MsgButtons::Ok));
-    EXPECT_TRUE(splashUpDuringReport);
-    EXPECT_EQ(r.exit.codes, std::vector<int>{0});
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "events | | Nahrává se Tikanda | 0", "Ukončit program? | window | | 13",
+                        "Ukončit program? | window | | 13", "events | | Ukončení Tikandy | 13",
+                        "Ukončit program? | | | 26", "events | | Ukončení Tikandy | 26",
+                        "Nastavení se nepodařilo uložit. | | Ukončení Tikandy | 39"}));
+    const ShownMessage &q = r.messages.shown.at(0), &m = r.messages.shown.back();
+    EXPECT_EQ(std::make_tuple(q.title, q.icon, q.buttons, q.defaultNo, m.title, m.icon, m.buttons),
+              std::make_tuple("Tikanda 1.3"s, MsgIcon::Question, MsgButtons::YesNo, true,
+                              "Tikanda 1.3"s, MsgIcon::Exclamation, MsgButtons::Ok));
+    EXPECT_EQ(std::make_tuple(r.settings.flushes, r.w.frmSplash.Visible, r.exit.codes),
+              std::make_tuple(2, false, std::vector<int>{0, 0}));
 }
 
 } // namespace

@@ -10,58 +10,37 @@ namespace {
 
 constexpr int kLeft = 1, kRight = 2;
 
-TEST(Colours, ChosenColourGoesToTheControlAndItsPartnerAndPresetsTheNextDialog) {
-    Rig rig;
-    auto& w = rig.w;
-    rig.popups.choices = {"mnuColor", "mnuColor", "mnuColor"};
-    rig.dialogs.colours = {0x123456, std::nullopt, 0x0000CC};
-    w.mouseDown(w.lbl2, kRight, 0, 10, 10);
-    w.mouseDown(w.lblAktualni, kRight, 0, 0, 0); // cancelled
-    w.mouseDown(w.picGreen, kRight, 0, 0, 0);
-
-    ASSERT_EQ(rig.popups.shown.size(), 3u);
-    EXPECT_EQ(rig.popups.shown[0],
-              std::make_pair(std::string("mnuBarva"), std::string("mnuAnalog2")));
-    // Black the first time, then the last colour chosen in this run.
-    EXPECT_EQ(rig.dialogs.colourPresets, (std::vector<std::uint32_t>{0, 0x123456, 0x123456}));
-    EXPECT_EQ(w.lbl1.ForeColor, 0x123456u);
-    EXPECT_EQ(w.lbl2.ForeColor, 0x123456u);
-    EXPECT_EQ(w.lblAktualni.ForeColor, form::systemColour(9)); // cancel keeps it
-    EXPECT_EQ(w.picGreen.BackColor, 0x0000CCu);
-    EXPECT_EQ(w.picGreen.ForeColor, form::FrmTikandaModel().picGreen.ForeColor);
-    EXPECT_EQ(w.Answer, 0);
-}
-
-TEST(Colours, DismissedMenuOrLeftClickOpensNoDialogButCopiesThePartner) {
+TEST(Colours, OnlyTheColourItemOpensTheDialogPresetToItsLastChoiceAndPartnersFollow) {
     Rig rig;
     auto& w = rig.w;
     for (auto* c : {&w.lbl1, &w.lbl2, &w.lblAktualni, &w.lblAlarm, &w.lblStopky, &w.picGreen})
-        w.mouseDown(*c, kLeft, 0, 0, 0);
-    EXPECT_TRUE(rig.popups.shown.empty());
-    w.lblAlarm.ForeColor = 0x00FF00;
-    w.mouseDown(w.lblAlarm, kRight, 0, 0, 0); // no choice: dismissed
-    EXPECT_EQ(w.lblStopky.ForeColor, 0x00FF00u);
-    w.lbl1.ForeColor = 0x111111;
-    w.mouseDown(w.lbl1, kRight, 0, 0, 0);
-    EXPECT_EQ(w.lbl2.ForeColor, 0x111111u);
-    EXPECT_TRUE(rig.dialogs.colourPresets.empty());
-}
-
-TEST(Colours, NoDialogForTheFaceSwitchOrEarlierMarkers) {
-    Rig rig;
-    auto& w = rig.w;
-    rig.dialogs.colours = {0x123456};
-    // The face switch from the pop-up; "Co to je?" chosen on a frame, then a colour menu
-    // dismissed; a marker left behind by any other use of Answer.
-    rig.popups.choices = {"mnuAnalog2", "mnuCoToJe", ""};
+        w.mouseDown(*c, kLeft, 0, 0, 0); // left presses open nothing
+    rig.popups.choices = {"mnuColor", "mnuColor", "", "", "mnuColor", "mnuColor", "mnuAnalog2"};
+    rig.dialogs.colours = {0x123456, std::nullopt, 0x00FF00, 0x0000CC};
+    w.mouseDown(w.lbl2, kRight, 0, 10, 10);      // lbl1 follows
+    w.mouseDown(w.lblAktualni, kRight, 0, 0, 0); // the dialog cancelled
+    w.lblAlarm.ForeColor = 0x111111;
+    w.mouseDown(w.lblAlarm, kRight, 0, 0, 0); // the menu dismissed: the partner still follows
+    EXPECT_EQ(w.lblStopky.ForeColor, 0x111111u);
+    w.Answer = 10; // a marker left by any other use of Answer is no choice
     w.mouseDown(w.picGreen, kRight, 0, 0, 0);
+    w.mouseDown(w.lblStopky, kRight, 0, 0, 0); // lblAlarm follows
+    w.mouseDown(w.picGreen, kRight, 0, 0, 0);  // its back colour
+    w.mouseDown(w.picGreen, kRight, 0, 0, 0);  // the face switch
     EXPECT_TRUE(w.shpCifernik.Visible);
-    w.mouseDown(w.fraAlarm, kRight, 0, 0, 0);
-    w.mouseDown(w.lblAktualni, kRight, 0, 0, 0);
-    w.Answer = 10;
-    w.mouseDown(w.picGreen, kRight, 0, 0, 0);
-    EXPECT_TRUE(rig.dialogs.colourPresets.empty());
-    EXPECT_EQ(w.picGreen.BackColor, form::systemColour(1));
+
+    EXPECT_EQ(rig.popups.shown,
+              (std::vector(7, std::pair<std::string, std::string>("mnuBarva", "mnuAnalog2"))));
+    // Black the first time, then the last colour chosen in this run.
+    EXPECT_EQ(rig.dialogs.colourPresets,
+              (std::vector<std::uint32_t>{0, 0x123456, 0x123456, 0x00FF00}));
+    EXPECT_EQ(std::vector<form::Colour>({w.lbl1.ForeColor, w.lbl2.ForeColor,
+                                         w.lblAktualni.ForeColor, w.lblStopky.ForeColor,
+                                         w.lblAlarm.ForeColor, w.picGreen.BackColor}),
+              std::vector<form::Colour>(
+                  {0x123456, 0x123456, form::systemColour(9), 0x00FF00, 0x00FF00, 0x0000CC}));
+    EXPECT_EQ(w.picGreen.ForeColor, form::FrmTikandaModel().picGreen.ForeColor);
+    EXPECT_EQ(w.Answer, 0);
 }
 
 TEST(SystemColours, ClassicDesktopSchemeAndStrayValues) {

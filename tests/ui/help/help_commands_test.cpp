@@ -5,19 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tikanda::test {
 namespace {
 
+using namespace std::string_literals;
+using Shown = std::vector<std::pair<int, std::string>>;
 constexpr int kLeft = 1, kRight = 2;
 
 TEST(ToolbarTopic, FollowsThePointerWithInclusiveBoundsUntilReleased) {
     Rig rig;
     auto& w = rig.w;
     const std::pair<float, int> cases[] = {
-        {-1, 11030},   {0, 11031},    {360, 11031},  {361, 11032},  {700, 11032},     {710, 11030},
-        {720, 11033},  {1050, 11033}, {1051, 11030}, {1120, 11030}, {1200, 11034},    {1530, 11034},
-        {1560, 11035}, {1900, 11035}, {1920, 11036}, {2270, 11036}, {2271, 11030},    {2400, 11037},
-        {2750, 11037}, {2800, 11030}, {2880, 11038}, {3230, 11038}, {3230.5f, 11030}, {4000, 11030},
+        {-1, 11030},   {0, 11031},    {360, 11031},  {361, 11032},     {700, 11032},  {710, 11030},
+        {720, 11033},  {1050, 11033}, {1051, 11030}, {1200, 11034},    {1530, 11034}, {1560, 11035},
+        {1900, 11035}, {1920, 11036}, {2270, 11036}, {2271, 11030},    {2400, 11037}, {2750, 11037},
+        {2800, 11030}, {2880, 11038}, {3230, 11038}, {3230.5f, 11030},
     };
     for (const auto& [x, topic] : cases) {
         w.mouseDown(w.tlbCas, kLeft, 0, x, 100);
@@ -27,80 +31,49 @@ TEST(ToolbarTopic, FollowsThePointerWithInclusiveBoundsUntilReleased) {
     }
     EXPECT_TRUE(rig.help.whatsThis.empty()); // left presses show nothing
     w.mouseDown(w.tlbCas, kRight, 0, 1700, 100);
-    EXPECT_EQ(rig.help.whatsThis, (std::vector<std::pair<int, std::string>>{{11035, "tlbCas"}}));
+    EXPECT_EQ(rig.help.whatsThis, (Shown{{11035, "tlbCas"}}));
 }
 
-TEST(CoToJe, ChosenShowsTopicTenAndPopRestoresTheOwnTopic) {
-    struct Case {
-        form::Control FrmTikanda::*control;
-        int ownTopic;
-    };
-    const Case cases[] = {{&FrmTikanda::fraAlarm, 12015},
-                          {&FrmTikanda::fraNastav, 13010},
-                          {&FrmTikanda::picAlarm, 0},
-                          {&FrmTikanda::picNastav, 14040}};
-    for (const Case& c : cases) {
-        Rig rig;
-        form::Control& ctl = rig.w.*c.control;
-        SCOPED_TRACE(ctl.Name);
-        rig.popups.choices = {"mnuCoToJe"};
-        rig.w.mouseDown(ctl, kRight, 0, 0, 0);
-        EXPECT_EQ(rig.popups.shown.at(0).first, "mnuRMB");
-        EXPECT_EQ(rig.help.whatsThis, (std::vector<std::pair<int, std::string>>{{10, ctl.Name}}));
-        EXPECT_EQ(ctl.WhatsThisHelpID, c.ownTopic);
-        EXPECT_EQ(rig.w.Answer, 0);
-        // The title bar's "?" afterwards shows the control's own topic.
-        rig.w.ShowWhatsThis(ctl);
-        EXPECT_EQ(rig.help.whatsThis.back(), std::make_pair(c.ownTopic, ctl.Name));
-    }
-}
-
-TEST(CoToJe, DismissedLeftClickOrStaleMarkerShowsNothingAndKeepsTheTopic) {
+TEST(CoToJe, OnlyAChosenItemShowsTopicTenAndTheOwnTopicComesBack) {
     Rig rig;
     auto& w = rig.w;
-    w.mouseDown(w.fraAlarm, kRight, 0, 0, 0); // dismissed
-    EXPECT_EQ(rig.popups.shown.size(), 1u);
-    for (auto* c : {&w.fraAlarm, &w.fraNastav, &w.picAlarm, &w.picNastav})
-        w.mouseDown(*c, kLeft, 0, 0, 0);
-    w.Pop(2, 10, 12015, w.fraAlarm); // other first arguments open no menu
-    EXPECT_EQ(rig.popups.shown.size(), 1u);
-    w.Answer = 10; // a marker left by the colour menu is no choice of "Co to je?"
-    w.mouseDown(w.picNastav, kRight, 0, 0, 0);
-    EXPECT_TRUE(rig.help.whatsThis.empty());
-    EXPECT_EQ(w.fraAlarm.WhatsThisHelpID, 12015);
-    EXPECT_EQ(w.picNastav.WhatsThisHelpID, 14040);
-}
-
-TEST(HelpCommands, IndexOpensTheContentsAndF1OnAMenuItemItsTopic) {
-    Rig rig;
-    rig.w.menuClick(rig.w.mnuIndex);
-    EXPECT_EQ(rig.help.file, "TIKANDA.HLP");
-    EXPECT_EQ(rig.help.contents, 1);
-    rig.w.menuContextHelp(rig.w.mnuPauza); // disabled items still have help
-    rig.w.menuContextHelp(rig.w.mnuO);
-    rig.w.menuContextHelp(rig.w.mnuAnalog); // no topic
-    EXPECT_EQ(rig.help.topics, (std::vector<int>{13025, 4050}));
-}
-
-TEST(About, SevenLinesInAnInformationBox) {
-    Rig rig;
-    rig.w.menuClick(rig.w.mnuO);
-    rig.w.toolbarClick("O");
-    ASSERT_EQ(rig.messages.shown.size(), 2u);
-    const ShownMessage& m = rig.messages.shown[0];
-    EXPECT_EQ(rig.messages.shown[1].text, m.text);
-    EXPECT_EQ(m.title, "Tikanda 1.3");
-    EXPECT_EQ(m.icon, MsgIcon::Information);
-    std::vector<std::string> lines;
-    for (std::string::size_type from = 0, at = 0; at != std::string::npos; from = at + 2) {
-        at = m.text.find("\r\n", from);
-        lines.push_back(m.text.substr(from, at - from));
-        EXPECT_EQ(lines.back().find_first_of("\r\n"), std::string::npos) << lines.back();
+    Shown expected;
+    const std::pair<form::Control*, int> cases[] = {
+        {&w.fraAlarm, 12015}, {&w.fraNastav, 13010}, {&w.picAlarm, 0}, {&w.picNastav, 14040}};
+    for (auto [ctl, own] : cases) {
+        w.mouseDown(*ctl, kLeft, 0, 0, 0);  // no menu
+        w.mouseDown(*ctl, kRight, 0, 0, 0); // dismissed
+        w.Answer = 10; // a marker left by the colour menu is no choice of "Co to je?"
+        w.mouseDown(*ctl, kRight, 0, 0, 0);
+        rig.popups.choices = {"mnuCoToJe"};
+        w.mouseDown(*ctl, kRight, 0, 0, 0);
+        w.ShowWhatsThis(*ctl); // the title bar's "?" afterwards: the control's own topic
+        expected.insert(expected.end(), {{10, ctl->Name}, {own, ctl->Name}});
     }
-    ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[0], "Tikanda 1.3");
-    EXPECT_EQ(lines[2], "Program pro spuštění alarmu v daný čas, za daný čas a stopky.");
-    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(rig.help.whatsThis, expected);
+    EXPECT_EQ(w.Answer, 0);
+    w.Pop(2, 10, 12015, w.fraAlarm); // other first arguments open no menu
+    EXPECT_EQ(rig.popups.shown, (std::vector(12, std::pair("mnuRMB"s, ""s))));
+}
+
+TEST(HelpCommands, IndexShowsTheContentsF1ATopicAndAboutSevenLines) {
+    Rig rig;
+    auto& w = rig.w;
+    w.menuClick(w.mnuIndex);
+    for (auto* item : {&w.mnuPauza, &w.mnuO, &w.mnuAnalog}) // disabled or not; mnuAnalog has none
+        w.menuContextHelp(*item);
+    EXPECT_EQ(std::make_tuple(rig.help.file, rig.help.contents, rig.help.topics),
+              std::make_tuple("TIKANDA.HLP"s, 1, std::vector<int>{13025, 4050}));
+
+    w.menuClick(w.mnuO);
+    w.toolbarClick("O");
+    const ShownMessage& m = rig.messages.shown.at(0);
+    const auto lines = std::count(m.text.begin(), m.text.end(), '\n');
+    const auto returns = std::count(m.text.begin(), m.text.end(), '\r');
+    EXPECT_EQ(
+        std::make_tuple(rig.messages.shown.at(1).text, m.title, m.icon, lines, returns,
+                        m.text.substr(0, 13)),
+        std::make_tuple(m.text, "Tikanda 1.3"s, MsgIcon::Information, 6, 6, "Tikanda 1.3\r\n"s));
 }
 
 } // namespace

@@ -7,58 +7,39 @@
 namespace tikanda::test {
 namespace {
 
-// The toolbar toggle as the toolbar delivers it: state first, then the handler.
-void pressMin(Rig& r) {
-    auto& b = r.w.tlbCas.button("Min");
-    b.Value = 1 - b.Value;
-    r.w.PressMin();
+// The option as the "Min" button and the menu check mark show it, then the window state.
+std::string option(Rig& r) {
+    return std::to_string(r.w.tlbCas.button("Min").Value) + std::to_string(r.w.mnuIkona.Checked) +
+           " " + std::to_string(r.w.WindowState);
 }
 
-// The option as the button, the menu check mark and the window state show it.
-void expectOption(Rig& r, bool on, int windowState) {
-    EXPECT_EQ(r.w.tlbCas.button("Min").Value, on ? 1 : 0);
-    EXPECT_EQ(r.w.mnuIkona.Checked, on);
-    EXPECT_EQ(r.w.WindowState, windowState);
+TEST(IconOption, ARunningCountMinimisesAtOnceAndUsesItUpOtherwiseItWaits) {
+    for (int run : {0, 1, 2})
+        for (bool byMenu : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "RunState " << run << (byMenu ? ", menu" : ""));
+            Rig r;
+            r.w.RunState = run;
+            auto press = [&] { byMenu ? r.w.menuClick(r.w.mnuIkona) : r.w.toolbarClick("Min"); };
+            press();
+            EXPECT_EQ(option(r), run == 1 ? "00 1" : "11 0");
+            press(); // switches it off again, without minimising
+            EXPECT_EQ(option(r), run == 1 ? "11 1" : "00 0");
+        }
 }
 
-TEST(IconOption, StoppedKeepsItRunningUsesItUpPausedWaits) {
-    Rig r;
-    pressMin(r); // stopped: only the option changes, and resizes leave it alone
-    r.w.windowStateChanged(1);
-    r.w.windowStateChanged(0);
-    expectOption(r, true, 0);
-    r.w.menuClick(r.w.mnuIkona); // the menu item keeps the button in step
-    expectOption(r, false, 0);
-
-    for (bool byMenu : {false, true}) {
-        SCOPED_TRACE(byMenu ? "menu" : "button");
-        Rig running;
-        running.w.RunState = 1;
-        byMenu ? running.w.menuClick(running.w.mnuIkona) : pressMin(running);
-        expectOption(running, false, 1);
-    }
-
-    Rig paused;
-    paused.w.RunState = 2;
-    pressMin(paused);
-    expectOption(paused, true, 0);
-    paused.w.mnuIkona_Click(); // switches it off again, without minimising
-    expectOption(paused, false, 0);
-}
-
-TEST(IconOption, ResizeDuringACountUsesItUpAndRestoresTheTitle) {
-    for (int state : {1, 2}) {
-        SCOPED_TRACE(state);
+TEST(IconOption, ResizeDuringACountUsesItUpAndRestoresTheTitleOtherwiseNothing) {
+    for (int run : {0, 1, 2}) {
+        SCOPED_TRACE(run);
         Rig r;
-        pressMin(r);
-        r.w.RunState = state;
+        r.w.toolbarClick("Min");
+        r.w.RunState = run;
         r.w.Caption = "0:04:59";
         r.w.windowStateChanged(1);
-        expectOption(r, false, 1);
-        EXPECT_EQ(r.w.Caption, "Tikanda 1.3");
+        EXPECT_EQ(option(r), run == 0 ? "11 1" : "00 1");
+        EXPECT_EQ(r.w.Caption, run == 0 ? "0:04:59" : "Tikanda 1.3");
         r.w.Caption = "0:04:58";
         r.w.windowStateChanged(0);
-        EXPECT_EQ(r.w.Caption, "Tikanda 1.3");
+        EXPECT_EQ(r.w.Caption, run == 0 ? "0:04:58" : "Tikanda 1.3");
     }
 }
 
