@@ -1,16 +1,8 @@
 // Message boxes and the colour and file dialogs, answered from inside the event loop.
 #include "platform/platform_qt.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QColorDialog>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QMetaEnum>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -34,19 +26,6 @@ template <typename D> void whenModal(std::function<void(D*)> answer) {
     poll->start(20);
 }
 
-// A message box's title, icon, buttons and default button, as one line.
-QString describe(QMessageBox* box) {
-    QStringList buttons;
-    for (auto* b : box->buttons())
-        buttons << b->text();
-    buttons.sort();
-    return box->windowTitle() + '|' +
-           QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()) + '|' +
-           buttons.join(',') + '|' + box->defaultButton()->text();
-}
-
-} // namespace
-
 TEST(QtMessageBoxes, CzechButtonsTitleIconDefaultAndAnswers) {
     int synced = 0;
     QtMessageBoxes boxes([&] { ++synced; });
@@ -57,7 +36,7 @@ TEST(QtMessageBoxes, CzechButtonsTitleIconDefaultAndAnswers) {
         MsgButtons buttons;
         bool defaultNo;
         Qt::Key key;
-        const char* seen;
+        const char* seen; // icon | buttons | default button
         MsgAnswer answer;
     } cases[] = {
         {Question, MsgButtons::YesNo, true, Qt::Key_Return, "Question|Ano,Ne|Ne", No},
@@ -68,7 +47,13 @@ TEST(QtMessageBoxes, CzechButtonsTitleIconDefaultAndAnswers) {
     for (const auto& c : cases) {
         QString seen;
         whenModal<QMessageBox>([&](QMessageBox* box) {
-            seen = describe(box);
+            QStringList buttons;
+            for (auto* b : box->buttons())
+                buttons << b->text();
+            buttons.sort();
+            seen = box->windowTitle() + '|' +
+                   QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()) + '|' +
+                   buttons.join(',') + '|' + box->defaultButton()->text();
             QTest::keyClick(box, c.key);
         });
         EXPECT_EQ(boxes.show("Ukončit program?", "Tikanda 1.3", c.icon, c.buttons, c.defaultNo),
@@ -79,7 +64,7 @@ TEST(QtMessageBoxes, CzechButtonsTitleIconDefaultAndAnswers) {
     EXPECT_EQ(synced, 4) << "the screen is brought up to date before each box shows";
 }
 
-TEST(QtDialogs, ColourDialogStartsOnTheGivenColourAndReturnsTheChosenOne) {
+TEST(QtDialogs, ColourAndFileDialogsShowWhatTheyAreGivenAndReturnTheChoice) {
     QtDialogs dialogs;
     QColor shown;
     whenModal<QColorDialog>([&](QColorDialog* dlg) {
@@ -92,20 +77,18 @@ TEST(QtDialogs, ColourDialogStartsOnTheGivenColourAndReturnsTheChosenOne) {
     EXPECT_EQ(shown, QColor(0x11, 0x22, 0x33));
     whenModal<QColorDialog>([](QColorDialog* dlg) { dlg->reject(); });
     EXPECT_EQ(dialogs.chooseColour(0), std::nullopt);
-}
 
-TEST(QtDialogs, FileDialogHasTheTitleAndOneFilterAndACancelGivesNothing) {
-    QtDialogs dialogs;
-    QStringList filters;
-    QString title;
+    QStringList seen;
     whenModal<QFileDialog>([&](QFileDialog* dlg) {
-        filters = dlg->nameFilters();
-        title = dlg->windowTitle();
+        seen = dlg->nameFilters();
+        seen.prepend(dlg->windowTitle());
         dlg->reject();
     });
     EXPECT_EQ(dialogs.openFile("Výběr zvuku alarmu", "Zvukový soubor ", "*.wav"), std::nullopt);
-    EXPECT_EQ(title, QStringLiteral("Výběr zvuku alarmu"));
-    // The dialog shows the description and the pattern (it folds the double space).
-    ASSERT_EQ(filters.size(), 1);
-    EXPECT_EQ(filters.front().simplified(), QStringLiteral("Zvukový soubor (*.wav)"));
+    // The title and one filter: the description and the pattern (the double space folded).
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_EQ(seen[0], QStringLiteral("Výběr zvuku alarmu"));
+    EXPECT_EQ(seen[1].simplified(), QStringLiteral("Zvukový soubor (*.wav)"));
 }
+
+} // namespace

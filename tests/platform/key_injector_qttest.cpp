@@ -6,13 +6,10 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
-
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
-
-#include <vector>
 
 namespace {
 
@@ -25,9 +22,8 @@ struct KeyCatcher : QWidget {
 // The keycode of F16 in the server's keyboard map as a new client sees it.
 int f16Keycode() {
     Display* d = XOpenDisplay(nullptr);
-    if (!d) return -1;
-    const int code = XKeysymToKeycode(d, XK_F16);
-    XCloseDisplay(d);
+    const int code = d ? XKeysymToKeycode(d, XK_F16) : -1;
+    if (d) XCloseDisplay(d);
     return code;
 }
 
@@ -46,7 +42,7 @@ TEST(KeyInjectionOnX11, F16ReachesTheFocusedWindowAndTheMapIsRestored) {
     w.setFocus();
     {
         tikanda::XTestKeyInjector keys;
-        auto inject = [&] {
+        const auto inject = [&] {
             const auto n = w.released.size() + 1;
             keys.sendKey(127);
             ASSERT_TRUE(QTest::qWaitFor([&] { return w.released.size() == n; }, 10000));

