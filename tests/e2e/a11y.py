@@ -1,17 +1,8 @@
 #!/usr/bin/python3
-"""Prints what a screen reader sees of one running program, one object a line.
+"""a11y.py PID: prints what a screen reader sees of the program, one object a line.
 
-    a11y.py PID
-
-Reads the program's windows through the accessibility bus (AT-SPI). Each line holds,
-separated by tabs: the top-level window the object belongs to as ROLE:NAME (the main
-window is "frame:Tikanda 1.3", a message box "alert:Tikanda 1.3"), its role, its name,
-its text (text fields only), its description (Qt puts the tooltip there), its states
-(comma-separated: enabled, focused, showing, checked, pressed, active) and its place on
-the screen as X Y WIDTH HEIGHT. Exits with 3 when the program is not (yet) on the bus.
-
-Needs the Python bindings of AT-SPI (Debian: gir1.2-atspi-2.0, python3-gi) and a program
-started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1.
+Tab-separated: top-level window as ROLE:NAME, role, name, text, description (the tooltip),
+states, "X Y W H" on the screen. Exits with 3 while the program is not on the bus.
 """
 import sys
 
@@ -23,71 +14,44 @@ from gi.repository import Atspi  # noqa: E402
 STATES = ("enabled", "focused", "showing", "checked", "pressed", "active")
 
 
-def clean(text):
-    return (text or "").replace("\t", " ").replace("\n", "\\n")
-
-
-def text_of(obj):
-    try:
-        if "Text" not in obj.get_interfaces():
-            return ""
-        return Atspi.Text.get_text(obj, 0, Atspi.Text.get_character_count(obj))
-    except Exception:  # an object that goes away while it is read
-        return ""
-
-
-def extents_of(obj):
-    try:
-        if "Component" not in obj.get_interfaces():
-            return ""
-        r = Atspi.Component.get_extents(obj, Atspi.CoordType.SCREEN)
-        return f"{r.x} {r.y} {r.width} {r.height}"
+def safe(read):
+    try:  # objects may go away while they are read
+        return read()
     except Exception:
         return ""
 
 
 def walk(obj, window, out):
-    try:
-        role = obj.get_role_name()
-        name = obj.get_name()
-        states = obj.get_state_set()
-        flags = [s for s in STATES if states.contains(getattr(Atspi.StateType, s.upper()))]
-        description = obj.get_description()
-        count = obj.get_child_count()
-    except Exception:
+    role, name = safe(obj.get_role_name), safe(obj.get_name)
+    if not role:
         return
-    if window is None:
-        window = f"{role}:{name}"
-    out.append("\t".join(clean(f) for f in (window, role, name, text_of(obj), description,
-                                           ",".join(flags), extents_of(obj))))
-    for i in range(count):
-        try:
-            child = obj.get_child_at_index(i)
-        except Exception:
-            continue
-        if child is not None:
+    window = window or f"{role}:{name}"
+    states, interfaces = safe(obj.get_state_set), safe(obj.get_interfaces) or []
+    flags = [s for s in STATES if states and states.contains(getattr(Atspi.StateType, s.upper()))]
+    text = "Text" in interfaces and safe(
+        lambda: Atspi.Text.get_text(obj, 0, Atspi.Text.get_character_count(obj)))
+    r = "Component" in interfaces and safe(
+        lambda: Atspi.Component.get_extents(obj, Atspi.CoordType.SCREEN))
+    fields = (window, role, name, text, safe(obj.get_description), ",".join(flags),
+              f"{r.x} {r.y} {r.width} {r.height}" if r else "")
+    out.append("\t".join((f or "").replace("\t", " ").replace("\n", "\\n") for f in fields))
+    for i in range(safe(obj.get_child_count) or 0):
+        child = safe(lambda: obj.get_child_at_index(i))
+        if child:
             walk(child, window, out)
 
 
 def main():
-    pid = int(sys.argv[1])
     desktop = Atspi.get_desktop(0)
     for i in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(i)
-        try:
-            if app is None or app.get_process_id() != pid:
-                continue
-        except Exception:
-            continue
-        out = []
-        for j in range(app.get_child_count()):
-            top = app.get_child_at_index(j)
-            if top is not None:
-                walk(top, None, out)
-        print("\n".join(out))
-        return 0
+        if app and safe(app.get_process_id) == int(sys.argv[1]):
+            out = []
+            for j in range(app.get_child_count()):
+                walk(app.get_child_at_index(j), None, out)
+            print("\n".join(out))
+            return 0
     return 3
 
 
-if __name__ == "__main__":
-    sys.exit(main())
+sys.exit(main())
