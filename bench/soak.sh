@@ -16,17 +16,7 @@ interval=${SOAK_INTERVAL:-10}
 slack_kb=${SOAK_RSS_SLACK_KB:-1024}
 settle=$((seconds < 120 ? seconds / 4 : 60))
 source "$root/scripts/lib/session.sh"
-
-pid=""
-stop() {
-    set +e
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
-    session_stop
-}
-trap stop EXIT
+trap session_stop EXIT
 session_start --sound
 work="$SESSION_DIR/soak"
 mkdir -p "$work"
@@ -34,9 +24,9 @@ export XDG_CONFIG_HOME="$work/config"
 
 "$program" >"$work/tikanda.log" 2>&1 &
 pid=$!
-window=$(timeout 30 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Tikanda 1\.3$' |
-    head -n 1) || true
-[ -n "$window" ] || { echo "soak: the window did not appear" >&2; exit 1; }
+session_adopt "$pid"
+window=$(session_window "$pid" '^Tikanda 1\.3$') ||
+    { echo "soak: the window did not appear" >&2; exit 1; }
 
 # Stopwatch (Ctrl+O), analog face (Ctrl+A), start (F2).
 xdotool windowactivate --sync "$window" key --clearmodifiers ctrl+o ctrl+a F2

@@ -18,21 +18,12 @@ fi
 
 echo "run: no display; starting Tikanda on a virtual X server (Xvfb)"
 source "$root/scripts/lib/session.sh"
-pid=""
-stop() {
-    set +e
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
-    session_stop
-}
-trap stop EXIT
+trap session_stop EXIT
 session_start --sound
 "$build/tikanda" "$@" >"$SESSION_DIR/tikanda.log" 2>&1 &
 pid=$!
-window=$(timeout 30 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Tikanda 1\.3$' | head -n 1) || true
-if [ -z "$window" ]; then
+session_adopt "$pid"
+if ! window=$(session_window "$pid" '^Tikanda 1\.3$'); then
     echo "run: the Tikanda window did not appear; the program said:" >&2
     cat "$SESSION_DIR/tikanda.log" >&2
     exit 1

@@ -24,16 +24,7 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
 source "$root/scripts/lib/session.sh"
-pid=""
-stop() {
-    set +e
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
-    session_stop
-}
-trap stop EXIT
+trap session_stop EXIT
 session_start
 export XDG_CONFIG_HOME="$SESSION_DIR/config" LANG=C.UTF-8 LC_ALL=C.UTF-8
 mkdir -p "$XDG_CONFIG_HOME"
@@ -46,10 +37,7 @@ die() {
     exit 1
 }
 # The first visible window of the program whose title matches $1.
-window() {
-    timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" --name "$1" 2>/dev/null |
-        head -n 1
-}
+window() { session_window "$pid" "$1" 20; }
 keys() {
     xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
     xdotool key --clearmodifiers --delay 80 "$@"
@@ -76,6 +64,7 @@ EOF
 
 "$program" >"$SESSION_DIR/tikanda.log" 2>&1 &
 pid=$!
+session_adopt "$pid"
 main=$(window '^Tikanda 1\.3$')
 [ -n "$main" ] || die "the main window did not appear"
 settle

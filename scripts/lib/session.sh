@@ -10,8 +10,13 @@
 #                             Without sound, or when --sound could not start PulseAudio,
 #                             PULSE_SERVER names no server, so that no program of the
 #                             session starts a sound server of its own that would outlive it.
-#   session_stop              stops exactly the processes session_start started, by PID,
-#                             and removes SESSION_DIR
+#   session_adopt PID         a process of the caller's (the program) that session_stop
+#                             ends too, first
+#   session_window PID REGEX [SECONDS]
+#                             prints the first visible window of process PID whose title
+#                             matches REGEX, waiting for it up to SECONDS (default 30)
+#   session_stop              stops exactly the processes session_start started or was
+#                             given, by PID, and removes SESSION_DIR
 #
 # session_start sets no trap; the caller does (trap session_stop EXIT).
 
@@ -97,6 +102,19 @@ session_start() {
         fi
     fi
     return 0
+}
+
+session_adopt() { SESSION_PIDS+=("$1"); }
+
+session_window() {
+    local end=$((SECONDS + ${3:-30})) window
+    # A search fails when a window goes away during it, so search again until the time is up.
+    while [ $SECONDS -lt "$end" ]; do
+        window=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1)
+        [ -n "$window" ] && { echo "$window"; return 0; }
+        sleep 0.1
+    done
+    return 1
 }
 
 session_stop() {
