@@ -1,8 +1,8 @@
 # Desktop integration (menu entry, AppStream metadata, icon, manual page) and the Debian
 # package built by CPack:
 #   cmake --build build && (cd build && cpack)      ->  build/tikanda_<version>-1_<arch>.deb
-# The binary and its data files (CILILINK.WAV, TIKANDA.HLP) are installed by the top-level
-# CMakeLists.txt.
+# The binary, its sound module and its data files (CILILINK.WAV, TIKANDA.HLP) are
+# installed by the top-level CMakeLists.txt.
 if(NOT TIKANDA_BUILD_UI)
   return()
 endif()
@@ -14,8 +14,11 @@ set(TIKANDA_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 # always installs under /usr) keeps bin/ and share/ side by side.
 file(RELATIVE_PATH TIKANDA_RELATIVE_DATA_DIR ${CMAKE_INSTALL_FULL_BINDIR}
   ${CMAKE_INSTALL_FULL_DATADIR}/tikanda)
+file(RELATIVE_PATH TIKANDA_RELATIVE_MODULE_DIR ${CMAKE_INSTALL_FULL_BINDIR}
+  ${CMAKE_INSTALL_FULL_LIBDIR}/tikanda)
 target_compile_definitions(tikanda_ui PRIVATE
-  TIKANDA_RELATIVE_DATA_DIR="${TIKANDA_RELATIVE_DATA_DIR}")
+  TIKANDA_RELATIVE_DATA_DIR="${TIKANDA_RELATIVE_DATA_DIR}"
+  TIKANDA_RELATIVE_MODULE_DIR="${TIKANDA_RELATIVE_MODULE_DIR}")
 
 install(FILES ${TIKANDA_PACKAGING_DIR}/tikanda.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -73,7 +76,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Shared libraries come from dpkg-shlibdeps. The plugins Qt loads at run time are not
 # linked, so shlibdeps cannot see them: the SVG icon engine and image plugin (libqt6svg6;
 # the window icon and every image are SVG), the multimedia backends (libqt6multimedia6,
-# which also plays the sound), and the X11 platform plugin, which Debian 12 ships in
+# which the sound module links), and the X11 platform plugin, which Debian 12 ships in
 # libqt6gui6. Qt's Czech texts for its own dialogs are a recommendation only.
 # (shlibdeps names the same packages again with versions while the program links them.)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

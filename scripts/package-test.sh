@@ -63,7 +63,8 @@ log "built $(basename "$deb") ($(stat -c %s "$deb") bytes)"
 
 # --- 2. Contents, control fields, menu entry, metadata, manual page --------------------
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
-for f in /usr/bin/tikanda /usr/share/tikanda/CILILINK.WAV /usr/share/tikanda/TIKANDA.HLP \
+for f in /usr/bin/tikanda /usr/lib/tikanda/libtikanda_sound.so \
+    /usr/share/tikanda/CILILINK.WAV /usr/share/tikanda/TIKANDA.HLP \
     /usr/share/applications/tikanda.desktop /usr/share/metainfo/cz.tikanda.Tikanda.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/tikanda.svg /usr/share/man/man1/tikanda.1.gz; do
     grep -qx "$f" <<<"$contents" || fail "the package lacks $f"
@@ -118,8 +119,8 @@ log "removing"
 installed=0
 ! dpkg-query -W -f='${Status}\n' tikanda 2>/dev/null | grep -q '^install ok installed$' ||
     fail "tikanda is still installed"
-for f in /usr/bin/tikanda /usr/share/tikanda /usr/share/applications/tikanda.desktop \
-    /usr/share/man/man1/tikanda.1.gz; do
+for f in /usr/bin/tikanda /usr/lib/tikanda /usr/share/tikanda \
+    /usr/share/applications/tikanda.desktop /usr/share/man/man1/tikanda.1.gz; do
     [ ! -e "$f" ] || fail "$f is still there after the removal"
 done
 log "ok"

@@ -1,8 +1,9 @@
 # The installed package's program, started as its menu entry starts it, under the private
 # session of tests/e2e/harness.sh (run by scripts/package-test.sh):
 #   tests/e2e/harness.sh scripts/lib/package_check.sh /usr/bin/tikanda
-# Its window appears, its settings point at the installed alarm sound, and its help
-# viewer shows the installed help file rather than the "not available" page.
+# Its window appears, its settings point at the installed alarm sound, its help viewer
+# shows the installed help file rather than the "not available" page, and a run loads
+# the installed sound module.
 source "$E2E_LIB"
 
 desktop=/usr/share/applications/tikanda.desktop
@@ -57,6 +58,16 @@ ink_rows=$(convert "$shot" "${area[@]}" -colorspace gray -threshold 50% -scale "
 e2e_log "help viewer ${hw}x${hh}: ${links:-?} link-coloured pixels, ${ink_rows:-?} rows with text"
 [ "${links:-0}" -ge 200 ] || e2e_fail "the help viewer shows no links: help file not found?"
 [ "${ink_rows:-0}" -ge $((ah / 3)) ] || e2e_fail "the help viewer shows little text: help file not found?"
+
+# The sound module is loaded from the package's library folder once a run with the sound
+# on starts (Ctrl+Z, F2), which preloads the alarm sound.
+module=$(dpkg -L tikanda | grep '/libtikanda_sound\.so$') || e2e_fail "the package has no sound module"
+e2e_activate "$main"
+xdotool key ctrl+z F2
+e2e_until 10 grep -qF "$module" "/proc/$TIKANDA_PID/maps" ||
+    e2e_fail "the program did not load $module: $(tail -n 3 "$E2E_DIR/tikanda.log")"
+e2e_log "sound module loaded: $module"
+xdotool key F4
 
 # Ctrl+Alt+F4 ends the program at once. Pressed and released as a hand does: the default
 # XKB keymap turns the press into a virtual terminal switch, which Xvfb swallows; the

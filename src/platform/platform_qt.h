@@ -35,7 +35,8 @@ private:
 };
 
 // Wave playback with QSoundEffect; a file that is missing or cannot be decoded plays
-// the built-in chime (":/src/platform/sounds/chime.wav") instead.
+// the built-in chime (":/src/platform/sounds/chime.wav") instead. The player is a module
+// loaded at the first request (see sound_qt.cpp); without it a request beeps.
 class QtSound : public Sound {
 public:
     QtSound();
@@ -44,8 +45,9 @@ public:
     void preload(const std::string& path) override;
 
 private:
-    struct Impl;
-    std::unique_ptr<Impl> m;
+    Sound* player();
+    bool m_loaded = false;
+    std::unique_ptr<Sound> m_player;
 };
 
 // F16 through the XTest extension on X11; a no-op on other platforms (Wayland has no

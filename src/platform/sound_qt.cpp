@@ -1,129 +1,86 @@
-// Wave playback with QSoundEffect.
+// The sound player behind the Sound interface, loaded at the first request.
 //
-// Each file gets its own effect, loaded (decoded) in the background by Qt; a few recent
-// ones are kept, so a file preloaded when it was chosen plays at the alarm without
-// decoding. A request stops whatever is still playing first. A file that is missing or
-// cannot be decoded plays the built-in chime instead.
-//
-// Nothing of Qt Multimedia is set up before the first request: a program that never
-// plays a sound does not connect to the sound server, and start-up does not wait for it.
+// Playback (QSoundEffect) is built as the module libtikanda_sound, so that Qt Multimedia,
+// the sound server's client library and the codecs behind it (some twenty libraries) are
+// neither loaded nor relocated at start-up; the program connects to the sound server only
+// when a sound is first asked for or preloaded. The module is looked for in
+//   - $TIKANDA_SOUND_MODULE (a file; for tests and unusual layouts),
+//   - the binary's folder (the build tree),
+//   - the library folder of the installation, found from the binary, then the configured
+//     one.
+// Without the module a request gives the desktop's beep, once a message on stderr.
 
 #include "platform/platform_qt.h"
 
-#include <QDateTime>
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QApplication>
+#include <QDir>
+#include <QLibrary>
 
-#include <deque>
-#include <memory>
-#include <vector>
+#include <cstdio>
+
+#ifndef TIKANDA_RELATIVE_MODULE_DIR
+#define TIKANDA_RELATIVE_MODULE_DIR "../lib/tikanda"
+#endif
+#ifndef TIKANDA_INSTALLED_MODULE_DIR
+#define TIKANDA_INSTALLED_MODULE_DIR ""
+#endif
 
 namespace tikanda {
 
 namespace {
-constexpr const char* kChimeUrl = "qrc:/src/platform/sounds/chime.wav";
-constexpr std::size_t kKeptFiles = 3;
 
-struct Loaded {
-    QString path;
-    QDateTime modified;
-    qint64 size = 0;
-    QSoundEffect* effect = nullptr; // owned by the Impl's QObject
-};
+using MakeSound = Sound* (*)();
+
+QStringList moduleCandidates() {
+    QStringList files;
+    if (const QString env = qEnvironmentVariable("TIKANDA_SOUND_MODULE"); !env.isEmpty())
+        files << env;
+    const QString bin = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral("tikanda_sound");
+    files << bin + QLatin1Char('/') + name
+          << QDir::cleanPath(bin + QStringLiteral("/" TIKANDA_RELATIVE_MODULE_DIR "/")) +
+                 QLatin1Char('/') + name;
+    if (const QString installed = QStringLiteral(TIKANDA_INSTALLED_MODULE_DIR); !installed.isEmpty())
+        files << installed + QLatin1Char('/') + name;
+    return files;
+}
+
+// The player from the first module that loads; null when none does.
+std::unique_ptr<Sound> loadPlayer() {
+    QStringList errors;
+    for (const QString& file : moduleCandidates()) {
+        QLibrary module(file);
+        if (auto make = reinterpret_cast<MakeSound>(module.resolve("tikanda_make_sound")))
+            return std::unique_ptr<Sound>(make()); // the module stays loaded for the process
+        errors << module.errorString();
+    }
+    std::fprintf(stderr, "tikanda: no sound module, alarms only beep (%s)\n",
+                 qPrintable(errors.join(QStringLiteral("; "))));
+    return nullptr;
+}
+
 } // namespace
-
-struct QtSound::Impl {
-    QObject owner;
-    QSoundEffect* chime = nullptr;
-    std::deque<Loaded> files;           // most recently used first
-    QSoundEffect* current = nullptr;    // the one last asked to play
-    std::vector<QSoundEffect*> retired; // dropped while current; freed at the next request
-
-    Impl() {
-        chime = new QSoundEffect(&owner);
-        chime->setSource(QUrl(QString::fromLatin1(kChimeUrl)));
-    }
-
-    // The effect for an existing file, created (and so loading) if needed; nullptr for a
-    // missing file.
-    QSoundEffect* effectFor(const std::string& path) {
-        const QFileInfo info(QString::fromStdString(path));
-        if (path.empty() || !info.isFile()) return nullptr;
-        const QString abs = info.absoluteFilePath();
-        for (auto it = files.begin(); it != files.end(); ++it) {
-            if (it->path != abs) continue;
-            if (it->modified == info.lastModified() && it->size == info.size()) {
-                Loaded hit = *it;
-                files.erase(it);
-                files.push_front(hit);
-                return hit.effect;
-            }
-            // The file changed on disk since it was loaded: load it anew.
-            drop(it->effect);
-            files.erase(it);
-            break;
-        }
-        auto* effect = new QSoundEffect(&owner);
-        effect->setSource(QUrl::fromLocalFile(abs));
-        files.push_front({abs, info.lastModified(), info.size(), effect});
-        while (files.size() > kKeptFiles) {
-            drop(files.back().effect);
-            files.pop_back();
-        }
-        return effect;
-    }
-
-    // An effect that may still be sounding is kept until the next request stops it.
-    void drop(QSoundEffect* effect) {
-        if (effect == current)
-            retired.push_back(effect);
-        else
-            delete effect;
-    }
-
-    void start(QSoundEffect* effect) {
-        current = effect;
-        effect->play();
-    }
-
-    void play(const std::string& path) {
-        for (auto* e : owner.findChildren<QSoundEffect*>())
-            if (e->isPlaying()) e->stop();
-        current = nullptr;
-        for (auto* e : retired)
-            e->deleteLater();
-        retired.clear();
-
-        QSoundEffect* effect = effectFor(path);
-        if (!effect) return start(chime);
-        if (effect->status() == QSoundEffect::Ready) return start(effect);
-        if (effect->status() != QSoundEffect::Loading) return start(chime);
-        // Still decoding: play it (or the chime) once loading ends, unless another
-        // request came first.
-        current = effect;
-        auto conn = std::make_shared<QMetaObject::Connection>();
-        *conn =
-            QObject::connect(effect, &QSoundEffect::statusChanged, &owner, [this, effect, conn] {
-                const auto status = effect->status();
-                if (status == QSoundEffect::Loading) return;
-                QObject::disconnect(*conn);
-                if (current == effect) start(status == QSoundEffect::Ready ? effect : chime);
-            });
-    }
-};
 
 QtSound::QtSound() = default;
 QtSound::~QtSound() = default;
 
+Sound* QtSound::player() {
+    if (!m_loaded) {
+        m_loaded = true;
+        m_player = loadPlayer();
+    }
+    return m_player.get();
+}
+
 void QtSound::play(const std::string& path) {
-    if (!m) m = std::make_unique<Impl>();
-    m->play(path);
+    if (Sound* p = player())
+        p->play(path);
+    else
+        QApplication::beep();
 }
 
 void QtSound::preload(const std::string& path) {
-    if (!m) m = std::make_unique<Impl>();
-    m->effectFor(path);
+    if (Sound* p = player()) p->preload(path);
 }
 
 } // namespace tikanda
