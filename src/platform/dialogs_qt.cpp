@@ -42,8 +42,9 @@ MsgAnswer QtMessageBoxes::show(const std::string& text, const std::string& title
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     if (buttons == MsgButtons::YesNo) {
-        yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+        // Access letters as in the system's own boxes: A or N (with or without Alt) answers.
+        yes = box.addButton(QStringLiteral("&Ano"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&Ne"), QMessageBox::NoRole);
         box.setDefaultButton(defaultNo ? no : yes);
         box.setEscapeButton(no);
     } else {

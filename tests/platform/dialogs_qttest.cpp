@@ -39,9 +39,11 @@ TEST(QtMessageBoxes, CzechButtonsTitleIconDefaultAndAnswers) {
         const char* seen; // icon | buttons | default button
         MsgAnswer answer;
     } cases[] = {
-        {Question, MsgButtons::YesNo, true, Qt::Key_Return, "Question|Ano,Ne|Ne", No},
-        {Exclamation, MsgButtons::YesNo, false, Qt::Key_Return, "Warning|Ano,Ne|Ano", Yes},
-        {Exclamation, MsgButtons::YesNo, false, Qt::Key_Escape, "Warning|Ano,Ne|Ano", No},
+        {Question, MsgButtons::YesNo, true, Qt::Key_Return, "Question|&Ano,&Ne|&Ne", No},
+        {Question, MsgButtons::YesNo, true, Qt::Key_A, "Question|&Ano,&Ne|&Ne", Yes},
+        {Exclamation, MsgButtons::YesNo, false, Qt::Key_Return, "Warning|&Ano,&Ne|&Ano", Yes},
+        {Exclamation, MsgButtons::YesNo, false, Qt::Key_N, "Warning|&Ano,&Ne|&Ano", No},
+        {Exclamation, MsgButtons::YesNo, false, Qt::Key_Escape, "Warning|&Ano,&Ne|&Ano", No},
         {Information, MsgButtons::Ok, false, Qt::Key_Return, "Information|OK|OK", Ok},
     };
     for (const auto& c : cases) {
@@ -61,7 +63,7 @@ TEST(QtMessageBoxes, CzechButtonsTitleIconDefaultAndAnswers) {
             << c.seen;
         EXPECT_EQ(seen, QStringLiteral("Tikanda 1.3|") + QString::fromUtf8(c.seen));
     }
-    EXPECT_EQ(synced, 4) << "the screen is brought up to date before each box shows";
+    EXPECT_EQ(synced, 6) << "the screen is brought up to date before each box shows";
 }
 
 TEST(QtDialogs, ColourAndFileDialogsShowWhatTheyAreGivenAndReturnTheChoice) {
