@@ -172,7 +172,6 @@ public:
         return !failFlush;
     }
     std::string user(const std::string& k) { return get("RVTikanda", "User", k, "<absent>"); }
-    std::string def(const std::string& k) { return get("RVTikanda", "Default", k, "<absent>"); }
 };
 
 class FakeEnv : public Environment {
@@ -192,10 +191,9 @@ public:
 
 class FakeWindows : public WindowSystem {
 public:
-    int events = 0, loaded = 0, unloaded = 0;
+    int loaded = 0, unloaded = 0;
     std::function<void()> onDoEvents;
     void doEvents() override {
-        ++events;
         if (onDoEvents) onDoEvents();
     }
     void alarmWindowLoaded(FrmAlarm&) override { ++loaded; }
@@ -229,7 +227,6 @@ struct Rig {
             timers.fireAll();
         }
     }
-    FakeTimer& mainTimer() { return *timers.timers.front(); }
 };
 
 } // namespace tikanda::test
