@@ -36,25 +36,10 @@ namespace {
 
 constexpr int kRestoreAfterMs = 3000;
 
-// The X key symbol of a virtual-key code; NoSymbol when the program has no use for it.
+// The X key symbol of a virtual-key code: the function keys F1 to F24 (the program sends
+// F16); NoSymbol for any other key.
 KeySym keySymOf(int vk) {
-    if (vk >= 112 && vk <= 135) return XK_F1 + (vk - 112); // F1..F24
-    if (vk >= 'A' && vk <= 'Z') return XK_a + (vk - 'A');
-    if (vk >= '0' && vk <= '9') return XK_0 + (vk - '0');
-    switch (vk) {
-    case 8:
-        return XK_BackSpace;
-    case 9:
-        return XK_Tab;
-    case 13:
-        return XK_Return;
-    case 27:
-        return XK_Escape;
-    case 32:
-        return XK_space;
-    default:
-        return NoSymbol;
-    }
+    return vk >= 112 && vk <= 135 ? KeySym(XK_F1 + (vk - 112)) : KeySym(NoSymbol);
 }
 
 } // namespace

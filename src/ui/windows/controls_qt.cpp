@@ -151,10 +151,9 @@ QString imageResource(const std::string& key) {
     return QStringLiteral(":/src/ui/windows/images/%1.svg").arg(QString::fromStdString(key));
 }
 
-QPixmap drawSvg(const QString& resource, QSize size, qreal dpr) {
-    QSvgRenderer svg(resource);
-    if (!svg.isValid()) return {};
-    if (size.isEmpty()) size = svg.defaultSize();
+namespace {
+// An SVG drawn (antialiased) into a transparent pixmap of `size` device-independent pixels.
+QPixmap render(QSvgRenderer& svg, QSize size, qreal dpr) {
     QPixmap pixmap(QSize(qCeil(size.width() * dpr), qCeil(size.height() * dpr)));
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
@@ -162,6 +161,13 @@ QPixmap drawSvg(const QString& resource, QSize size, qreal dpr) {
     p.setRenderHint(QPainter::Antialiasing);
     svg.render(&p, QRectF(QPointF(0, 0), size));
     return pixmap;
+}
+} // namespace
+
+QPixmap drawSvg(const QString& resource, QSize size, qreal dpr) {
+    QSvgRenderer svg(resource);
+    if (!svg.isValid()) return {};
+    return render(svg, size.isEmpty() ? svg.defaultSize() : size, dpr);
 }
 
 QIcon toolIcon(const QString& resource) {
@@ -172,15 +178,8 @@ QIcon toolIcon(const QString& resource) {
 QIcon appIcon() {
     QIcon icon;
     QSvgRenderer svg(imageResource("Tikanda"));
-    for (const int side : {16, 32, 48}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        svg.render(&p);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const int side : {16, 32, 48})
+        icon.addPixmap(render(svg, QSize(side, side), 1));
     return icon;
 }
 
