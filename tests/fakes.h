@@ -12,133 +12,107 @@
 
 namespace tikanda::test {
 
-class FakeClock : public Clock {
-public:
+// The front of a queue of scripted answers, taken off; `none` when the queue is empty.
+template <class T> T takeFront(std::deque<T>& queue, T none = {}) {
+    if (queue.empty()) return none;
+    T v = std::move(queue.front());
+    queue.pop_front();
+    return v;
+}
+
+struct FakeClock : Clock {
     LocalMoment t{20000, 9 * 3600};
     LocalMoment now() const override { return t; }
     std::string shortDate(std::int64_t day) const override { return "day " + std::to_string(day); }
-    void set(int h, int m, int s, std::int64_t day = 20000) { t = {day, h * 3600 + m * 60 + s}; }
+    void set(int h, int m, int s) { t = {20000, h * 3600 + m * 60 + s}; }
     void advance(Seconds s) {
         Seconds v = t.serial() + s;
         t = {v / 86400, int(v % 86400)};
     }
 };
 
-class FakeTimer : public Timer {
-public:
-    explicit FakeTimer(std::function<void()> f) : onTick(std::move(f)) {}
-    void setEnabled(bool on) override { on_ = on; }
-    bool enabled() const override { return on_; }
-    std::function<void()> onTick;
-    bool on_ = true;
-    bool alive = true;
-};
-
-class FakeTimers : public TimerFactory {
-public:
-    std::vector<FakeTimer*> timers; // in order of creation; never freed before the rig
-    std::vector<std::unique_ptr<FakeTimer>> owned;
+// Second timers: the behaviour owns a handle, the fake keeps each timer's state for good.
+struct FakeTimers : TimerFactory {
+    struct State {
+        std::function<void()> onTick;
+        bool on = true, alive = true;
+    };
+    std::deque<State> timers; // in order of creation; a deque keeps them in place
+    struct Handle : Timer {
+        State& s;
+        explicit Handle(State& x) : s(x) {}
+        ~Handle() override { s.alive = false; }
+        void setEnabled(bool on) override { s.on = on; }
+        bool enabled() const override { return s.on; }
+    };
     std::unique_ptr<Timer> createSecondTimer(std::function<void()> onTick) override {
-        // The behaviour owns the timer; keep a tracking proxy so tests can fire it.
-        struct Proxy : Timer {
-            FakeTimer* t;
-            explicit Proxy(FakeTimer* x) : t(x) {}
-            ~Proxy() override { t->alive = false; }
-            void setEnabled(bool on) override { t->setEnabled(on); }
-            bool enabled() const override { return t->enabled(); }
-        };
-        owned.push_back(std::make_unique<FakeTimer>(std::move(onTick)));
-        timers.push_back(owned.back().get());
-        return std::make_unique<Proxy>(owned.back().get());
+        return std::make_unique<Handle>(timers.emplace_back(State{std::move(onTick)}));
     }
-    // Fires every live, enabled timer once, in order of creation.
+    // Fires every live, enabled timer once, in order of creation; one made meanwhile waits.
     void fireAll() {
-        auto snapshot = timers;
-        for (auto* t : snapshot)
-            if (t->alive && t->on_) t->onTick();
+        for (std::size_t i = 0, n = timers.size(); i < n; ++i)
+            if (timers[i].alive && timers[i].on) timers[i].onTick();
     }
 };
 
-class FakeSound : public Sound {
-public:
+struct FakeSound : Sound {
     std::vector<std::string> played, preloaded;
     void play(const std::string& p) override { played.push_back(p); }
     void preload(const std::string& p) override { preloaded.push_back(p); }
 };
 
-class FakeKeys : public KeyInjector {
-public:
+struct FakeKeys : KeyInjector {
     std::vector<int> sent;
     void sendKey(int vk) override { sent.push_back(vk); }
 };
 
 struct ShownMessage {
-    std::string text, title;
-    MsgIcon icon;
+    std::string text;
     MsgButtons buttons;
     bool defaultNo;
 };
 
-class FakeMessages : public MessageBoxes {
-public:
+struct FakeMessages : MessageBoxes {
     std::vector<ShownMessage> shown;
     std::deque<MsgAnswer> answers; // next answers; Ok / No when empty
-    std::function<void()> whileShown;
-    MsgAnswer show(const std::string& text, const std::string& title, MsgIcon icon,
-                   MsgButtons buttons, bool defaultNo) override {
-        shown.push_back({text, title, icon, buttons, defaultNo});
-        if (whileShown) whileShown();
-        if (!answers.empty()) {
-            auto a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    std::function<void()> whileShown = [] {};
+    MsgAnswer show(const std::string& text, const std::string&, MsgIcon, MsgButtons buttons,
+                   bool defaultNo) override {
+        shown.push_back({text, buttons, defaultNo});
+        whileShown();
+        return takeFront(answers, buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No);
     }
 };
 
-class FakePopups : public PopupMenus {
-public:
+struct FakePopups : PopupMenus {
     std::vector<std::pair<std::string, std::string>> shown; // menu name, default item name
     std::deque<std::string> choices;                        // item names; "" dismisses
     form::MenuItem* popup(form::MenuItem& menu, form::MenuItem* def) override {
         shown.emplace_back(menu.Name, def ? def->Name : "");
-        std::string pick;
-        if (!choices.empty()) {
-            pick = choices.front();
-            choices.pop_front();
-        }
+        const std::string pick = takeFront(choices);
         for (auto* c : menu.Children)
             if (c->Name == pick) return c;
         return nullptr;
     }
 };
 
-class FakeDialogs : public Dialogs {
-public:
+struct FakeDialogs : Dialogs {
     std::vector<std::uint32_t> colourPresets;
     std::deque<std::optional<std::uint32_t>> colours;
-    std::vector<std::tuple<std::string, std::string, std::string>> fileDialogs;
+    int fileDialogs = 0;
     std::deque<std::optional<std::string>> files;
     std::optional<std::uint32_t> chooseColour(std::uint32_t current) override {
         colourPresets.push_back(current);
-        if (colours.empty()) return std::nullopt;
-        auto c = colours.front();
-        colours.pop_front();
-        return c;
+        return takeFront(colours);
     }
-    std::optional<std::string> openFile(const std::string& title, const std::string& desc,
-                                        const std::string& pattern) override {
-        fileDialogs.emplace_back(title, desc, pattern);
-        if (files.empty()) return std::nullopt;
-        auto f = files.front();
-        files.pop_front();
-        return f;
+    std::optional<std::string> openFile(const std::string&, const std::string&,
+                                        const std::string&) override {
+        ++fileDialogs;
+        return takeFront(files);
     }
 };
 
-class FakeHelp : public HelpViewer {
-public:
+struct FakeHelp : HelpViewer {
     std::string file;
     int contents = 0;
     std::vector<int> topics;
@@ -151,53 +125,39 @@ public:
     }
 };
 
-class FakeSettings : public SettingsStore {
-public:
+struct FakeSettings : SettingsStore {
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     std::vector<std::tuple<std::string, std::string, std::string>> writes; // in order
     bool failFlush = false;
-    int flushes = 0;
     std::string get(const std::string& a, const std::string& s, const std::string& k,
-                     const std::string& def) override {
-        auto it = values.find({a, s, k});
-        return it == values.end() ? def : it->second;
+                    const std::string& def) override {
+        return values.contains({a, s, k}) ? values[{a, s, k}] : def;
     }
     void set(const std::string& a, const std::string& s, const std::string& k,
              const std::string& v) override {
         values[{a, s, k}] = v;
         writes.emplace_back(a, s, k);
     }
-    bool flush() override {
-        ++flushes;
-        return !failFlush;
-    }
-    std::string user(const std::string& k) { return get("RVTikanda", "User", k, "<absent>"); }
+    bool flush() override { return !failFlush; }
 };
 
-class FakeEnv : public Environment {
-public:
+struct FakeEnv : Environment {
     std::string cmd;
-    std::string dir = "/opt/tikanda";
     std::string commandLine() const override { return cmd; }
-    std::string dataDir() const override { return dir; }
+    std::string dataDir() const override { return "/opt/tikanda"; }
     char pathSeparator() const override { return '/'; }
 };
 
-class FakeExit : public ProcessExit {
-public:
+struct FakeExit : ProcessExit {
     std::vector<int> codes;
     void endNow(int code) override { codes.push_back(code); }
 };
 
-class FakeWindows : public WindowSystem {
-public:
-    int loaded = 0, unloaded = 0;
-    std::function<void()> onDoEvents;
-    void doEvents() override {
-        if (onDoEvents) onDoEvents();
-    }
-    void alarmWindowLoaded(FrmAlarm&) override { ++loaded; }
-    void alarmWindowUnloaded(FrmAlarm&) override { ++unloaded; }
+struct FakeWindows : WindowSystem {
+    std::function<void()> onDoEvents = [] {};
+    void doEvents() override { onDoEvents(); }
+    void alarmWindowLoaded(FrmAlarm&) override {}
+    void alarmWindowUnloaded(FrmAlarm&) override {}
 };
 
 // One main window on the fake platform. The window is constructed but not started:
@@ -215,8 +175,8 @@ struct Rig {
     FakeEnv env;
     FakeExit exit;
     FakeWindows windows;
-    Services svc{clock, timers, sound, keys,     messages, popups,
-                 dialogs, help, settings, env, exit,     windows};
+    Services svc{clock,   timers, sound,    keys, messages, popups,
+                 dialogs, help,   settings, env,  exit,     windows};
     ProgramState program;
     FrmTikanda w{svc, program};
 

@@ -24,8 +24,6 @@ TEST(AlarmSound, MenuAndToolbarSwitchTheSameStateAndAChosenFileIsOnlyKept) {
     r.w.SelectSound();
     EXPECT_EQ(r.program.SoundFile, "/opt/tikanda/CILILINK.WAV");
     r.w.menuClick(r.w.mnuWave);
-    EXPECT_EQ(r.dialogs.fileDialogs.back(),
-              std::make_tuple("Výběr zvuku alarmu"s, "Zvukový soubor "s, "*.wav"s));
     EXPECT_EQ(r.program.SoundFile, "/home/eva/zvonek.wav");
     EXPECT_TRUE(r.sound.played.empty());
 }

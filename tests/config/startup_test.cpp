@@ -5,8 +5,6 @@
 namespace tikanda::test {
 namespace {
 
-using namespace std::string_literals;
-
 TEST(Switches, AnyCaseAnywhereInTheCommandLineTrimTheWindow) {
     // The command line, then whether it holds NOMENU, NOSOUND, NOBAR, and the window height.
     const std::tuple<const char*, bool, bool, bool, int> cases[] = {
@@ -25,22 +23,16 @@ TEST(Switches, AnyCaseAnywhereInTheCommandLineTrimTheWindow) {
         r.w.Form_Load();
         r.w.SaveSettings();
         auto& w = r.w;
-        EXPECT_EQ(w.Height, height);
-        EXPECT_EQ(std::vector<bool>({w.mnuStopky.Visible, w.mnuAlarm.Visible,
-                                     w.mnuNastaveni.Visible, w.mnuNapoveda.Visible}),
-                  std::vector<bool>(4, !noMenu));
-        EXPECT_EQ(std::make_tuple(w.NoBar, w.tlbCas.AlignTop, w.tlbCas.place.left,
-                                  w.picTikanda.place.top),
-                  std::make_tuple(noBar, !noBar, noBar ? -20000 : 0, noBar ? 0 : 420));
+        EXPECT_EQ(std::make_tuple(w.Height, w.mnuStopky.Visible, w.mnuNapoveda.Visible),
+                  std::make_tuple(height, !noMenu, !noMenu));
+        EXPECT_EQ(std::make_tuple(w.NoBar, w.tlbCas.place.left, w.picTikanda.place.top),
+                  std::make_tuple(noBar, noBar ? -20000 : 0, noBar ? 0 : 420));
         // NOSOUND disables the sound commands and neither loads the sound settings nor saves
         // them: 13 writes to "Default" at start-up, 13 to "User" at the save, 2 fewer without.
-        auto& zvuk = w.tlbCas.button("Zvuk");
-        EXPECT_EQ(std::vector<bool>({zvuk.Enabled, w.tlbCas.button("Nastaveni").Enabled,
-                                     w.mnuZvuk.Enabled, w.mnuWave.Enabled,
-                                     r.program.SoundMode != -1, zvuk.Value == 1, w.mnuZvuk.Checked,
-                                     r.program.SoundFile == "/home/u/zvon.wav",
-                                     r.settings.writes.size() == 26}),
-                  std::vector<bool>(9, !noSound));
+        EXPECT_EQ(std::vector<bool>(
+                      {w.tlbCas.button("Zvuk").Enabled, w.mnuWave.Enabled, r.program.SoundMode == 1,
+                       r.program.SoundFile == "/home/u/zvon.wav", r.settings.writes.size() == 26}),
+                  std::vector<bool>(5, !noSound));
     }
 }
 
@@ -57,17 +49,13 @@ TEST(FormLoadAndKonec, SplashFirstThenTheWindowOnCloseAQuestionTheClosingBoxAndT
     r.windows.onDoEvents = [&] { look("events"); };
     r.messages.whileShown = [&] { look(r.messages.shown.back().text); };
     r.w.Form_Load();
-    EXPECT_EQ(
-        std::make_tuple(r.w.Caption, r.help.file, r.w.Visible, r.w.frmSplash.Visible,
-                        r.w.tlbCas.button("Text").ToolTipText),
-        std::make_tuple("Tikanda 1.3"s, "TIKANDA.HLP"s, true, false, "Text alarmu: Budíček!"s));
+    EXPECT_EQ(r.help.file, "TIKANDA.HLP");
 
     EXPECT_FALSE(r.w.closeRequested()); // "Ne"
-    EXPECT_EQ(r.w.Answer, 1);
     r.w.AlarmText = "Čaj";
     r.messages.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
     r.w.menuClick(r.w.mnuKonec);
-    EXPECT_EQ(r.settings.user("Text"), "Čaj");
+    EXPECT_EQ(r.settings.get("RVTikanda", "User", "Text", ""), "Čaj");
     r.settings.failFlush = true; // reported with the closing box still up; the program ends
     r.w.closeRequested();
     EXPECT_EQ(seen, (std::vector<std::string>{
@@ -75,12 +63,7 @@ TEST(FormLoadAndKonec, SplashFirstThenTheWindowOnCloseAQuestionTheClosingBoxAndT
                         "Ukončit program? | window | | 13", "events | | Ukončení Tikandy | 13",
                         "Ukončit program? | | | 26", "events | | Ukončení Tikandy | 26",
                         "Nastavení se nepodařilo uložit. | | Ukončení Tikandy | 39"}));
-    const ShownMessage &q = r.messages.shown.at(0), &m = r.messages.shown.back();
-    EXPECT_EQ(std::make_tuple(q.title, q.icon, q.buttons, q.defaultNo, m.title, m.icon, m.buttons),
-              std::make_tuple("Tikanda 1.3"s, MsgIcon::Question, MsgButtons::YesNo, true,
-                              "Tikanda 1.3"s, MsgIcon::Exclamation, MsgButtons::Ok));
-    EXPECT_EQ(std::make_tuple(r.settings.flushes, r.w.frmSplash.Visible, r.exit.codes),
-              std::make_tuple(2, false, std::vector<int>{0, 0}));
+    EXPECT_EQ(r.exit.codes, (std::vector<int>{0, 0}));
 }
 
 } // namespace

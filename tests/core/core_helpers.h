@@ -42,20 +42,23 @@ protected:
         return at;
     }
 
-    // The run commands in one line: RunState; OK, fraNastav, fraAlarm enabled; Start, Pause,
-    // Stop enabled in the menu, then on the toolbar; Storno's caption, tooltip and topic.
+    // The run commands in one line: RunState; OK, fraNastav, fraAlarm enabled; the mode and
+    // field menu items enabled; Start, Pause, Stop enabled in the menu, then on the toolbar;
+    // Storno's caption and topic.
     std::string look() {
         auto on = [](bool b) { return b ? '1' : '0'; };
         std::string s = std::to_string(w.RunState) + " " + on(w.cmdOK.Enabled) +
                         on(w.fraNastav.Enabled) + on(w.fraAlarm.Enabled) + " ";
+        for (auto* m : {&w.mnuV, &w.mnuP, &w.mnuS, &w.mnuHod, &w.mnuMin, &w.mnuSec})
+            s += on(m->Enabled);
+        s += " ";
         for (auto* m : {&w.mnuStart, &w.mnuPauza, &w.mnuStop})
             s += on(m->Enabled);
         for (const char* key : {"Start", "Pauza", "Stop"})
             s += on(w.tlbCas.button(key).Enabled);
-        return s + " " + w.cmdStorno.Caption + "|" + w.cmdStorno.ToolTipText + "|" +
-               std::to_string(w.cmdStorno.WhatsThisHelpID);
+        return s + " " + w.cmdStorno.Caption + " " + std::to_string(w.cmdStorno.WhatsThisHelpID);
     }
-    static constexpr const char* kStopped = "0 111 100100 Storno|Ukončí program|13027";
+    static constexpr const char* kStopped = "0 111 111111 100100 Storno 13027";
 };
 
 } // namespace tikanda::test

@@ -1,3 +1,9 @@
+// The tick: the clock display, the target and its mark, and when a run's time comes, also
+// with the wall clock misbehaving: steps of an hour forward and back, the local time jumping
+// at a daylight-saving change, a very long stopwatch, and a countdown started while an alarm
+// window holds the main tick. A countdown and a stopwatch count ticks, not the clock; a
+// time-of-day alarm is raised exactly once whatever the clock does.
+
 #include "core_helpers.h"
 
 #include <cmath>
@@ -6,17 +12,18 @@
 namespace tikanda::test {
 namespace {
 
+constexpr Seconds kHour = 3600;
 using Tick = CoreTest;
+using TimeFaults = CoreTest;
 
 TEST_F(Tick, TheClockShowsOnlyWhileNotMinimised) {
     rig.clock.set(23, 59, 59);
+    start(w.optV, "14", "30", "20");
     rig.tick();
     EXPECT_EQ(w.lblAktualni.Caption + " " + w.lblAktualni.ToolTipText, "0:00:00 day 20001");
-    start(w.optV, "14", "30", "20");
     w.WinMin(1);
     rig.tick(); // a minimised run shows in the caption only
-    EXPECT_EQ(w.Caption, "V 14:30:20 alarm: Budíček!");
-    EXPECT_EQ(w.lblAktualni.Caption, "0:00:00");
+    EXPECT_EQ(w.Caption + " " + w.lblAktualni.Caption, "V 14:30:20 alarm: Budíček! 0:00:00");
 }
 
 TEST_F(Tick, CasComposesTheTargetAndPlacesTheMarkIndependently) {
@@ -33,11 +40,95 @@ TEST_F(Tick, CasComposesTheTargetAndPlacesTheMarkIndependently) {
         w.txtMin.Text = m;
         w.txtSec.Text = "00";
         EXPECT_EQ(w.Cas(), result);
-        EXPECT_NEAR(w.linAlarm.X1, 280 * std::cos(angle) + 480, 0.01);
-        EXPECT_NEAR(w.linAlarm.Y1, 280 * std::sin(angle) + 720, 0.01);
         EXPECT_NEAR(w.linAlarm.X2, 300 * std::cos(angle) + 480, 0.01);
         EXPECT_NEAR(w.linAlarm.Y2, 300 * std::sin(angle) + 720, 0.01);
     }
+}
+
+// Due in the target minute from the target second on, or at the first tick after the
+// clock passed the target. Daylight saving: the local clock goes 1:59:59 -> 3:00:00 in
+// spring and 2:59:59 -> 2:00:00 in autumn while one real second passes.
+TEST_F(TimeFaults, TimeOfDayFiresOnceAtTheRightTick) {
+    const struct {
+        const char* name;
+        int h, m, s;              // the clock at the start
+        const char *th, *tm, *ts; // the target
+        int faultAt;              // the tick at which the clock moves by `step`
+        Seconds step;
+        const char* toGo;                 // the tooltip after that tick, where checked
+        std::vector<std::string> firesAt; // the clock at each alarm
+    } cases[] = {
+        {"before the target", 14, 29, 0, "14", "30", "20", 1, 1, "0:01:19", {"14:30:20"}},
+        {"in the minute, after it", 14, 30, 40, "14", "30", "20", 1, 1, nullptr, {"14:30:41"}},
+        {"after the minute: tomorrow", 14, 31, 0, "14", "30", "20", 1, 1, "23:59:19", {}},
+        {"midnight", 23, 59, 58, "0", "00", "00", 1, 1, "0:00:01", {"00:00:00"}},
+        {"suspended over midnight", 23, 59, 0, "23", "59", "30", 1, 360, nullptr, {"00:05:00"}},
+        {"forward past it", 9, 30, 0, "10", "00", "00", 6, kHour, nullptr, {"10:30:05"}},
+        {"forward short of it", 9, 30, 0, "11", "00", "00", 1, kHour, "0:30:00", {"11:00:00"}},
+        {"back before it", 9, 55, 0, "10", "00", "00", 1, -kHour, "1:05:00", {"10:00:00"}},
+        {"back from its minute", 10, 0, 5, "10", "00", "30", 6, -kHour, "1:00:20", {"10:00:30"}},
+        {"back after the alarm", 9, 59, 0, "10", "00", "00", 61, -kHour, nullptr, {"10:00:00"}},
+        {"spring, skipped hour", 1, 50, 0, "2", "30", "00", 600, kHour + 1, nullptr, {"03:00:00"}},
+        {"autumn, first pass", 2, 10, 0, "2", "30", "00", 3000, 1 - kHour, nullptr, {"02:30:00"}},
+        {"autumn, next pass", 2, 40, 0, "2", "30", "00", 1200, 1 - kHour, "0:30:00", {"02:30:00"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.clock.set(c.h, c.m, c.s);
+        start(w.optV, c.th, c.tm, c.ts);
+        auto at = alarmsDuring(c.faultAt, c.faultAt, c.step);
+        if (c.toGo) EXPECT_EQ(w.lblStopky.ToolTipText, c.toGo);
+        for (const auto& t : alarmsDuring(int(3 * kHour)))
+            at.push_back(t);
+        EXPECT_EQ(at, c.firesAt);
+    }
+}
+
+// Each fault: the second of the day at the start, the tick at which the clock moves, and
+// how far it moves then.
+TEST_F(TimeFaults, CountdownAndStopwatchCountTicks) {
+    const std::tuple<const char*, int, int, Seconds> cases[] = {
+        {"forward an hour", 9 * 3600, 101, kHour},
+        {"back an hour", 9 * 3600, 101, -kHour},
+        {"back across midnight", 10, 21, -kHour},
+        {"spring forward", 1 * 3600 + 58 * 60, 120, kHour + 1},
+        {"autumn back", 2 * 3600 + 58 * 60, 120, 1 - kHour}};
+    for (const auto& [name, second, faultAt, step] : cases) {
+        SCOPED_TRACE(name);
+        rig.clock.t.second = second;
+        start(w.optZa); // 0:05:00: due at the 300th tick
+        EXPECT_EQ(alarmsDuring(int(kHour), faultAt, step),
+                  std::vector{timetext::formatClock(int(second + 299 + step))});
+        start(w.optS, "0", "00", "00");
+        EXPECT_TRUE(alarmsDuring(faultAt + 99, faultAt, step).empty());
+        EXPECT_EQ(w.RunTime, faultAt + 99);
+    }
+}
+
+TEST_F(TimeFaults, StopwatchRunsAHundredHoursAndResumesFromThem) {
+    start(w.optS, "0", "00", "00");
+    rig.tick(360000);
+    w.Pauza();
+    w.cmdOK_Click(); // the resume reads the shown value back
+    EXPECT_EQ(w.RunTime, 360000);
+    w.WinMin(1);
+    rig.tick();
+    EXPECT_EQ(w.Caption, "100:00:01 - stopky");
+}
+
+// A countdown from zero fires at the first tick, one second over. Its open alarm window
+// holds the main tick: a countdown started meanwhile waits for the window to go.
+TEST_F(TimeFaults, ACountdownStartedWhileAnAlarmWindowIsOpenWaits) {
+    rig.clock.set(9, 0, 0);
+    start(w.optZa, "0", "00", "00");
+    rig.tick();
+    ASSERT_NE(w.frmAlarm(), nullptr);
+    EXPECT_EQ(w.lblStopky.Caption, "0:00:01");
+    start(w.optZa, "0", "00", "05");
+    rig.tick(30);
+    EXPECT_EQ(w.RunTime, 5);
+    w.frmAlarm()->Form_Click();
+    EXPECT_EQ(alarmsDuring(60), std::vector<std::string>{"09:00:36"});
 }
 
 } // namespace

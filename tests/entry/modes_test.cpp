@@ -27,13 +27,12 @@ protected:
 };
 
 // The item of the selected mode only moves the focus: the display is not rewritten.
-TEST_F(Modes, MenuItemChoosesTheModeShowsItsTextsAndEnterMovesOnToOk) {
+TEST_F(Modes, MenuItemChoosesTheModeWhileEnabledAndEnterMovesOnToOk) {
     const std::tuple<form::MenuItem*, const char*, const char*> steps[] = {
         {&w.mnuP, "05", "optZa mnuP &Alarm Alarm za: 0:05:00 optZa"},
         {&w.mnuS, "05", "optS mnuS &Stopky Stopky: 0:00:00 optS"},
-        {&w.mnuV, "05", "optV mnuV &Alarm Alarm v: 0:05:00 optV"},
-        {&w.mnuS, "05", "optS mnuS &Stopky Stopky: 0:00:00 optS"},
-        {&w.mnuS, "06", "optS mnuS &Stopky Stopky: 0:06:00 optS"}};
+        {&w.mnuS, "06", "optS mnuS &Stopky Stopky: 0:06:00 optS"},
+        {&w.mnuV, "05", "optV mnuV &Alarm Alarm v: 0:05:00 optV"}};
     for (const auto& [item, minutes, expected] : steps) {
         w.setText(w.txtMin, minutes);
         w.menuClick(*item);
@@ -41,27 +40,12 @@ TEST_F(Modes, MenuItemChoosesTheModeShowsItsTextsAndEnterMovesOnToOk) {
         w.keyDown(w.ActiveControl, 13, 0);
         EXPECT_EQ(w.ActiveControl, &w.cmdOK);
     }
-}
-
-TEST_F(Modes, RightPressesShowHelpAndNeitherPressesNorADisabledChoiceChangeTheMode) {
-    w.mouseDown(w.optV, 1, 0, 0, 0);
-    for (form::Control* c : {&w.optZa, &w.optS, &w.optV, &w.updHod, &w.cmdOK, &w.cmdStorno})
-        w.mouseDown(*c, 2, 0, 0, 0);
-    const std::vector<std::pair<int, std::string>> topics = {
-        {14030, "optZa"},  {14050, "optS"},  {14020, "optV"},
-        {13010, "updHod"}, {13020, "cmdOK"}, {13027, "cmdStorno"}};
-    EXPECT_EQ(r.help.whatsThis, topics);
-    // A run disables the frame and the menu items.
+    // A run disables the frame and the menu items (see RunControl): neither changes the mode.
     w.fraAlarm.Enabled = false;
     w.MenuEnabled(false);
     w.menuClick(w.mnuP);
     w.click(w.optZa);
-    EXPECT_EQ(state(), "optV mnuV &Alarm Alarm v: 0:05:00 -");
-    for (bool on : {false, true}) {
-        w.MenuEnabled(on);
-        for (auto* m : {&w.mnuV, &w.mnuP, &w.mnuS, &w.mnuHod, &w.mnuMin, &w.mnuSec})
-            EXPECT_EQ(m->Enabled, on) << m->Name;
-    }
+    EXPECT_EQ(state(), "optV mnuV &Alarm Alarm v: 0:05:00 cmdOK");
 }
 
 } // namespace

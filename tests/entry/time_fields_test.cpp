@@ -1,11 +1,19 @@
+// The time fields: typing, leaving, the spin buttons, and the leading-number reader with
+// the 16-bit rounding behind the clean-up on leaving.
+
+#include "entry/leading_number.h"
 #include "fakes.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 namespace tikanda::test {
 namespace {
 
 using form::Control;
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 class TimeFields : public ::testing::Test {
 protected:
@@ -30,11 +38,8 @@ protected:
 };
 
 TEST_F(TimeFields, TypingMovesOnAfterTheThirdCharacterOrEnterAndLeavingCleansUp) {
-    const struct {
-        Control* focus; // where the user clicks first, if anywhere
-        const char* typed;
-        const char* after;
-    } steps[] = {
+    // Where the user clicks first, if anywhere, what is typed and the state after it.
+    const std::tuple<Control*, const char*, const char*> steps[] = {
         {&w.txtHod, "99", "99:00:00 0:00:00 txtHod"},    // two characters stay put
         {&w.txtMin, "", "23:00:00 23:00:00 txtMin"},     // leaving clamps
         {nullptr, "4", "23:4:00 23:04:00 txtMin"},       // every change shows the time
@@ -46,10 +51,10 @@ TEST_F(TimeFields, TypingMovesOnAfterTheThirdCharacterOrEnterAndLeavingCleansUp)
         {&w.optS, "", "8:07:59 0:00:00 optS"},           // the stopwatch chosen
         {&w.txtSec, "\r", "8:07:59 8:07:59 optS"},       // and on to its option
     };
-    for (const auto& s : steps) {
-        if (s.focus) w.SetFocus(*s.focus);
-        type(s.typed);
-        EXPECT_EQ(state(), s.after) << s.typed;
+    for (const auto& [focus, typed, after] : steps) {
+        if (focus) w.SetFocus(*focus);
+        type(typed);
+        EXPECT_EQ(state(), after) << typed;
     }
     // Multi-byte characters count as one each.
     w.SetFocus(w.txtHod);
@@ -59,21 +64,17 @@ TEST_F(TimeFields, TypingMovesOnAfterTheThirdCharacterOrEnterAndLeavingCleansUp)
 }
 
 TEST_F(TimeFields, LeavingAFieldClampsItsLeadingNumber) {
-    const struct {
-        const char *typed, *hours, *minutesOrSeconds;
-    } cases[] = {{"75", "23", "59"},   {"7", "7", "07"},    {"07", "07", "07"},  {"-3", "0", "00"},
-                 {"", "0", "00"},      {"x5", "0", "00"},   {"5x", "5x", "00"},  {".5", "0", "00"},
-                 {"1.5", "1.5", "00"}, {"3e1", "23", "00"}, {"1d2", "23", "59"}, {"- 3", "0", "00"},
-                 {"9e9", "23", "59"},  {"-9e", "0", "00"}};
-    for (const auto& c : cases) {
+    // Typed, then the hours and the minutes or seconds after leaving.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"75", "23", "59"}, {"7", "7", "07"},     {"-3", "0", "00"},   {"", "0", "00"},
+        {"5x", "5x", "00"}, {"1.5", "1.5", "00"}, {"1d2", "23", "59"}, {"9e9", "23", "59"}};
+    for (const auto& [typed, hours, minutesOrSeconds] : cases) {
         for (auto* field : {&w.txtHod, &w.txtMin, &w.txtSec}) {
-            for (auto* f : {&w.txtHod, &w.txtMin, &w.txtSec})
-                w.setText(*f, "0");
             w.SetFocus(*field);
-            w.textEdited(*field, c.typed);
+            w.textEdited(*field, typed);
             w.SetFocus(w.cmdOK);
-            EXPECT_EQ(field->Text, field == &w.txtHod ? c.hours : c.minutesOrSeconds)
-                << field->Name << " " << c.typed;
+            EXPECT_EQ(field->Text, field == &w.txtHod ? hours : minutesOrSeconds)
+                << field->Name << " " << typed;
         }
     }
 }
@@ -87,6 +88,23 @@ TEST_F(TimeFields, SpinButtonsStopAtTheEndsAndNeverCarry) {
         for (auto* upd : {&w.updSec, &w.updMin, &w.updHod})
             w.spin(*upd, +1);
     EXPECT_EQ(state(), "23:59:59 23:59:59 -");
+}
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStartAndStopsAtTheFirstForeignCharacter) {
+    const std::pair<const char*, double> cases[] = {
+        {"075", 75},    {" 1 2", 12}, {"- 3", -3},  {"--3", 0},         {"-.5", -0.5},
+        {"1.2.3", 1.2}, {"2E1", 20},  {"1d2", 100}, {"1e+", 1},         {"1e-1", 0.1},
+        {"3,5", 3},     {"e5", 0},    {"0x1F", 0},  {"9e999999", kInf}, {"9e-999999", 0}};
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(leadingNumber(text), value) << text;
+}
+
+TEST(RoundHalfEven16, HalvesGoToTheEvenNeighbourAndResultsClampTo16Bits) {
+    const std::pair<double, int> cases[] = {{2.5, 2},        {3.5, 4},         {-1.5, -2},
+                                            {2.5001, 3},     {-2.6, -3},       {32767.5, 32767},
+                                            {-kInf, -32768}, {std::nan(""), 0}};
+    for (const auto& [value, rounded] : cases)
+        EXPECT_EQ(roundHalfEven16(value), rounded) << value;
 }
 
 } // namespace

