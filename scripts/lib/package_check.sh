@@ -40,12 +40,12 @@ file -b "$wav" | grep -q 'WAVE audio' || e2e_fail "$wav is not a wave file: $(fi
 # F1 opens the help viewer at the contents of the help file. The contents page is a list
 # of links (drawn in the palette's link colour) down the whole window; the page shown when
 # the file is missing is a heading and one line, without links.
-e2e_keys "$main" F1
+e2e_activate "$main" && xdotool key F1
 help=$(e2e_wait_window '^Nápověda – Tikanda$') || e2e_fail "F1 did not open the help viewer"
 sleep 1
 shot="$E2E_DIR/help.png"
 e2e_screenshot "$help" "$shot"
-read -r hw hh _ < <(e2e_image_info "$shot")
+read -r hw hh < <(identify -format '%w %h\n' "$shot" | head -n 1)
 # The text area: the lower three quarters, below the buttons and the page's heading.
 ah=$((hh * 3 / 4))
 area=(-crop "${hw}x${ah}+0+$((hh - ah))" +repage -alpha off)
@@ -69,12 +69,9 @@ e2e_until 10 grep -qF "$module" "/proc/$TIKANDA_PID/maps" ||
 e2e_log "sound module loaded: $module"
 xdotool key F4
 
-# Ctrl+Alt+F4 ends the program at once. Pressed and released as a hand does: the default
-# XKB keymap turns the press into a virtual terminal switch, which Xvfb swallows; the
-# release comes through.
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
-xdotool keydown ctrl keydown alt keydown F4
-xdotool keyup F4 keyup alt keyup ctrl
+# Ctrl+Alt+F4 ends the program at once (chord: pressed and let go as a hand does).
+e2e_activate "$main"
+chord ctrl alt F4
 e2e_wait_exit || e2e_fail "the program did not end on Ctrl+Alt+F4"
 [ "$E2E_EXIT_CODE" -eq 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
 e2e_log "ok"

@@ -1,9 +1,7 @@
 #!/usr/bin/python3
-"""a11y.py PID: prints what a screen reader sees of the program, one object a line.
-
-Tab-separated: top-level window as ROLE:NAME, role, name, text, description (the tooltip),
-states, "X Y W H" on the screen. Exits with 3 while the program is not on the bus.
-"""
+"""a11y.py PID: what a screen reader sees of the program, one object a line, tab-separated:
+top-level window as ROLE:NAME, role, name, text, description, states, "X Y W H" on the screen.
+Exits with 3 while the program is not on the bus."""
 import sys
 
 import gi
@@ -21,10 +19,8 @@ def safe(read):
         return ""
 
 
-def walk(obj, window, out):
+def walk(obj, window):
     role, name = safe(obj.get_role_name), safe(obj.get_name)
-    if not role:
-        return
     window = window or f"{role}:{name}"
     states, interfaces = safe(obj.get_state_set), safe(obj.get_interfaces) or []
     flags = [s for s in STATES if states and states.contains(getattr(Atspi.StateType, s.upper()))]
@@ -34,24 +30,17 @@ def walk(obj, window, out):
         lambda: Atspi.Component.get_extents(obj, Atspi.CoordType.SCREEN))
     fields = (window, role, name, text, safe(obj.get_description), ",".join(flags),
               f"{r.x} {r.y} {r.width} {r.height}" if r else "")
-    out.append("\t".join((f or "").replace("\t", " ").replace("\n", "\\n") for f in fields))
+    print("\t".join((f or "").replace("\t", " ").replace("\n", "\\n") for f in fields))
     for i in range(safe(obj.get_child_count) or 0):
         child = safe(lambda: obj.get_child_at_index(i))
-        if child:
-            walk(child, window, out)
+        if child and safe(child.get_role_name):
+            walk(child, window)
 
 
-def main():
-    desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(i)
-        if app and safe(app.get_process_id) == int(sys.argv[1]):
-            out = []
-            for j in range(app.get_child_count()):
-                walk(app.get_child_at_index(j), None, out)
-            print("\n".join(out))
-            return 0
-    return 3
-
-
-sys.exit(main())
+desktop = Atspi.get_desktop(0)
+for app in (desktop.get_child_at_index(i) for i in range(desktop.get_child_count())):
+    if app and safe(app.get_process_id) == int(sys.argv[1]):
+        for i in range(app.get_child_count()):
+            walk(app.get_child_at_index(i), None)
+        sys.exit(0)
+sys.exit(3)

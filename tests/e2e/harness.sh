@@ -1,15 +1,8 @@
 #!/bin/bash
 # tests/e2e/harness.sh TEST_SCRIPT PROGRAM: runs one end-to-end test in a private session
-# (Xvfb, openbox, D-Bus, PulseAudio with a null sink: scripts/lib/session.sh) and stops
-# everything it started, by PID, however the test ends. The test gets TIKANDA, E2E_LIB
-# (lib.sh), E2E_DIR (scratch; kept in E2E_ARTIFACTS when the test fails), a fresh empty
-# XDG_CONFIG_HOME, TIKANDA_TEST_SINK (the null sink) and the session's variables.
+# (scripts/lib/session.sh) and stops everything it started, by PID, however the test ends.
 set -u
-
-if [ $# -ne 2 ]; then
-    echo "usage: $0 TEST_SCRIPT PROGRAM" >&2
-    exit 2
-fi
+[ $# -eq 2 ] || { echo "usage: $0 TEST_SCRIPT PROGRAM" >&2; exit 2; }
 test_script=$(realpath "$1")
 program=$(realpath "$2")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -17,22 +10,21 @@ source "$here/../../scripts/lib/session.sh"
 
 cleanup() {
     local pid
-    if [ -n "${E2E_DIR:-}" ] && [ -f "$E2E_DIR/pids" ]; then
-        while read -r pid; do kill -9 "$pid" 2>/dev/null; done <"$E2E_DIR/pids"
-    fi
+    [ -f "${E2E_DIR:-}/pids" ] && while read -r pid; do kill -9 "$pid" 2>/dev/null; done <"$E2E_DIR/pids"
     session_stop
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 session_start --need-sound || { echo "harness: could not start the test session" >&2; exit 1; }
 
+# The test's environment: lib.sh, a scratch folder (kept on failure), empty settings, the null
+# sink, and a fixed language, so that dates and Qt's own texts are the same everywhere.
 export TIKANDA="$program" E2E_LIB="$here/lib.sh" E2E_DIR="$SESSION_DIR/test"
 export XDG_CONFIG_HOME="$SESSION_DIR/config" TIKANDA_TEST_SINK="$SESSION_SINK"
 export E2E_ARTIFACTS="${E2E_ARTIFACTS:-$(dirname "$program")/e2e-artifacts}/$(basename "$test_script" .sh)"
-mkdir -p "$E2E_DIR" "$XDG_CONFIG_HOME"
-# A fixed language, so that dates and Qt's own texts are the same on every machine.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+mkdir -p "$E2E_DIR" "$XDG_CONFIG_HOME"
 
 echo "harness: $(basename "$test_script") on DISPLAY=$DISPLAY"
 # Ends a hung test itself, before CTest's limit (300 s) kills the harness uncleaned.

@@ -1,24 +1,18 @@
 #!/usr/bin/python3
-"""keymap.py TEXT: binds the characters of TEXT that the X keyboard map lacks to spare keys.
-
-xdotool binds a missing character only for the moment of its key press, and a program that
-reads the map a moment late loses it. The map stays changed until the test's X server ends.
-"""
+"""keymap.py TEXT: binds the characters of TEXT that the X keyboard map lacks to unused keys
+until the X server ends (xdotool binds one only while it presses it, and a program that reads
+the map a moment late loses the character)."""
 import ctypes
 import sys
 
 x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
 x11.XOpenDisplay.restype = ctypes.c_void_p
 x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
-x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int,
-                                    ctypes.POINTER(ctypes.c_int)]
-x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
-                                       ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
-display = x11.XOpenDisplay(None)
-if not display:
+display = ctypes.c_void_p(x11.XOpenDisplay(None))
+if not display.value:
     sys.exit("keymap.py: cannot open the display")
 low, high, per = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
-x11.XDisplayKeycodes(ctypes.c_void_p(display), ctypes.byref(low), ctypes.byref(high))
+x11.XDisplayKeycodes(display, ctypes.byref(low), ctypes.byref(high))
 count = high.value - low.value + 1
 syms = x11.XGetKeyboardMapping(display, low.value, count, ctypes.byref(per))
 rows = [[syms[i * per.value + j] for j in range(per.value)] for i in range(count)]
@@ -30,4 +24,4 @@ if len(missing) > len(free):
     sys.exit("keymap.py: not enough unused key codes")
 for keycode, sym in zip(free, missing):  # the same symbol on both levels: no case pairing
     x11.XChangeKeyboardMapping(display, keycode, 2, (ctypes.c_ulong * 2)(sym, sym), 1)
-x11.XSync(ctypes.c_void_p(display), 0)
+x11.XSync(display, 0)

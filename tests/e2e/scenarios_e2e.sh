@@ -1,48 +1,39 @@
-# The main window's scenarios in three runs on one settings file: the program starts and
-# Ctrl+Alt+F4 saves nothing; a countdown ends in the alarm, a stopwatch in its report, and
-# an edited alarm text is saved on "Ano"; after a restart the text is back, Ctrl+A shows the
-# analog dial, and a panel colour chosen through the dial's pop-up menu is saved.
+# The main window's scenarios in three runs on one settings file: Ctrl+Alt+F4; the alarm of a
+# countdown, the stopwatch and an edited alarm text; the text after a restart, the analog face
+# and a panel colour.
 source "$E2E_LIB"
 settings=$(e2e_settings_file)
 W=$MAIN
 text="Čaj je hotový – ťuk ťuk"
 
-# Storno while stopped asks "Ukončit program?" with "Ne" the default; Shift+Tab, Enter: "Ano".
-exit_with_ano() {
+exit_with_ano() { # Storno while stopped asks "Ukončit program?", "Ne" the default
     ui_click "$W" "push button" '^Storno$' || e2e_fail "no Storno button to click"
     ui_wait "$BOX" "push button" '^Ne$' focused || e2e_fail "Storno did not ask, 'Ne' the default"
     xdotool key shift+Tab
     ui_wait "$BOX" "push button" '^Ano$' focused || e2e_fail "Shift+Tab did not reach 'Ano'"
     xdotool key Return
-    e2e_wait_exit || e2e_fail "the program did not end after 'Ano'"
-    [ $E2E_EXIT_CODE -eq 0 ] || e2e_fail "exit code $E2E_EXIT_CODE after 'Ano'"
+    e2e_wait_exit && [ $E2E_EXIT_CODE -eq 0 ] || e2e_fail "no exit with code 0 after 'Ano'"
 }
 
 start_program
 chord ctrl alt F4
 e2e_wait_exit || e2e_fail "the program did not end on Ctrl+Alt+F4"
-grep -q '^\[Default\]' "$settings" || e2e_fail "no [Default] group written at the start"
 grep -q '^\[User\]' "$settings" && e2e_fail "Ctrl+Alt+F4 saved a [User] group"
 
-# A countdown of 3 s with the sound on (Ctrl+Z): typed into the fields (Enter moves on from
-# the hours, which have the focus at start), mode "po uplynutí času" (Ctrl+P), Start (F2).
+# A countdown of 3 s with the sound on (Ctrl+Z) typed into the fields (Enter moves on from
+# the hours, which have the focus), mode "po uplynutí času" (Ctrl+P), Start (F2).
 start_program
-xdotool key ctrl+z
-ui_wait "$W" "check box" '^Zvukový alarm$' checked || e2e_fail "Ctrl+Z did not switch the sound on"
-xdotool key --delay 50 0 Return 0 0 Return 0 3 ctrl+p
-e2e_until 10 display_is '^0:00:03$' || e2e_fail "the display does not show the period 0:00:03"
+xdotool key --delay 50 ctrl+z 0 Return 0 0 Return 0 3 ctrl+p
+ui_wait "$W" label '^0:00:03$' showing || e2e_fail "the display does not show the period 0:00:03"
 e2e_record_start
 xdotool key F2
 e2e_until 20 find_window '^Alarm$' || e2e_fail "no alarm window"
-ui_wait "$ALARM" label '^Budíček!$' showing || e2e_fail "the alarm window lacks the alarm text"
-# On top: above the main window in the stacking order, and kept above by the window manager.
 stack=" $(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' | tr '\n' ' ')"
 [[ $stack == *" $(printf 0x%x $MAIN_WIN) "*"$(printf 0x%x $WIN) "* ]] ||
     e2e_fail "the alarm window $WIN is not above the main window $MAIN_WIN ($stack)"
 xprop -id $WIN _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || e2e_fail "the alarm is not kept above"
 # Its own F16 presses each second leave it open.
-ui_wait "$ALARM" label '^–0:00:(0[2-9]|[1-5][0-9])$' showing ||
-    e2e_fail "the alarm window closed or stopped counting before 0:00:02"
+ui_wait "$ALARM" label '^–0:00:(0[2-9]|[1-5][0-9])$' showing || e2e_fail "the alarm closed before 0:00:02"
 e2e_record_stop
 e2e_log "sound at the alarm: RMS $RMS"
 greater "${RMS:-0}" 0.005 || e2e_fail "no sound on the null sink at the alarm"
@@ -50,16 +41,14 @@ xdotool key Escape
 e2e_until 20 unmapped $WIN || e2e_fail "Escape did not close the alarm window"
 ui_wait "$W" text '^Hod$' focused enabled || e2e_fail "the focus is not back in the hours field"
 
-# The stopwatch (Ctrl+O), started with F2 and stopped with F4, reports its time in a box.
-xdotool key ctrl+o F2
-e2e_until 20 display_is '^0:00:(0[2-9]|[1-5][0-9])$' || e2e_fail "the stopwatch does not count"
+xdotool key ctrl+o F2 # the stopwatch, stopped with F4, reports its time in a box
+ui_wait "$W" label '^0:00:0[1-9]$' showing || e2e_fail "the stopwatch does not count"
 xdotool key F4
 ui_wait "$BOX" label '^Čas 0:00:[0-5][0-9]$' showing || e2e_fail "F4 gave no report 'Čas …'"
 xdotool key Return
 e2e_until 20 ui_gone "$BOX" alert '' || e2e_fail "Enter did not close the report"
 
-# The alarm text, edited (Ctrl+T), confirmed with Enter, and saved on "Ano".
-chord ctrl t
+chord ctrl t # edits the alarm text, confirmed with Enter and saved on "Ano"
 ui_wait "$W" "combo box" '' focused showing || e2e_fail "Ctrl+T did not open the text edit"
 type_text "$text" "$W" text '^$' || e2e_fail "the text box did not take '$text'"
 xdotool key Return
@@ -67,7 +56,6 @@ ui_wait "$W" label "^$text\$" showing || e2e_fail "the display does not show the
 exit_with_ano
 sed -n '/^\[User\]/,/^\[[^U]/p' "$settings" | grep -qx "Text=$text" || e2e_fail "no [User] Text=$text"
 
-# The restart shows the text; Ctrl+A brings the (silver) analog dial.
 start_program
 ui_has "$W" label "^$text\$" showing || e2e_fail "the restarted window does not show '$text'"
 read -r px py pw ph <<<"$(ui_field 7 "$W" frame '^Displej$')"
@@ -82,27 +70,20 @@ xdotool key ctrl+a
 analog() { look analog && greater "$SILVER" 0.08; }
 e2e_until 10 analog || e2e_fail "no silver dial on the analog face"
 
-# A right click on the dial, "Nastavení barvy…", #ff8000 in the colour dialog: the panel's
+# "Nastavení barvy…" from the dial's pop-up menu, #ff8000 in the colour dialog: the panel's
 # background, stored on exit as 0xBBGGRR in decimal (0x0080FF = 33023).
 xdotool mousemove $((px + pw / 2)) $((py + ph * 3 / 10)) click 3
-popup() { # a window that bypasses the window manager, and not on the accessibility bus
-    local id
+popup() { # a window that bypasses the window manager and is no tooltip (not on the a11y bus)
     for id in $(xdotool search --all --onlyvisible --pid $TIKANDA_PID --name '' 2>/dev/null); do
-        xwininfo -id $id | grep -q 'Redirect State: yes' && ! xprop -id $id | grep -q TOOLTIP &&
-            return
-    done
-    return 1
+        xwininfo -id $id | grep -q 'Redirect State: yes' && ! xprop -id $id | grep -q TOOLTIP && echo found
+    done | grep -q found
 }
 e2e_until 20 popup || e2e_fail "no pop-up menu on the dial"
 xdotool key Down Down Return # its second item
-dialog() { # sets DIALOG to the window of a showing dialog
-    ui_read && DIALOG=$(awk -F'\t' '$2 == "dialog" && $6 ~ /showing/ {print $1; exit}' "$E2E_UI")
-    [ -n "$DIALOG" ]
-}
-e2e_until 20 dialog || e2e_fail "no colour dialog"
-ui_click "$DIALOG" text '^HTML:$' && type_text '#ff8000' "$DIALOG" text '^HTML:$' ||
+ui_wait dialog:Barva text '^HTML:$' showing || e2e_fail "no colour dialog"
+ui_click dialog:Barva text '^HTML:$' && type_text '#ff8000' dialog:Barva text '^HTML:$' ||
     e2e_fail "the colour dialog's HTML field did not take #ff8000"
-ui_click "$DIALOG" "push button" '^OK$' || e2e_fail "no OK in the colour dialog"
+ui_click dialog:Barva "push button" '^OK$' || e2e_fail "no OK in the colour dialog"
 recoloured() { look recoloured && [ "$BG" = FF8000 ]; }
 e2e_until 20 recoloured || e2e_fail "the panel is #$BG after choosing #ff8000"
 exit_with_ano
