@@ -4,7 +4,7 @@
 // have written (give or take blanks and a sign); anything else is rejected so that the
 // caller can fall back to another value.
 
-#include "ui/windows/form_model.h"
+#include "form/form_model.h"
 
 #include <cstdint>
 #include <optional>

@@ -4,7 +4,7 @@
 
 #include "core/program_state.h"
 #include "platform/interfaces.h"
-#include "ui/windows/form_windows.h"
+#include "form/form_windows.h"
 
 #include <functional>
 #include <memory>

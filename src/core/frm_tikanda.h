@@ -7,13 +7,13 @@
 //   entry/   time_fields.cpp, modes.cpp
 //   config/  settings.cpp, startup.cpp, keyboard.cpp, alarm_texts.cpp, alarm_sound.cpp
 //   ui/      clock/face.cpp, modes/window_modes.cpp, colours/colours.cpp, help/help_commands.cpp
-//   ui/windows/dispatch.cpp (event routing)
+//   form/dispatch.cpp (event routing)
 
 #include "core/frm_alarm.h"
 #include "core/program_state.h"
 #include "core/time_text.h"
 #include "platform/interfaces.h"
-#include "ui/windows/form_windows.h"
+#include "form/form_windows.h"
 
 #include <array>
 #include <cstdint>
@@ -187,7 +187,7 @@ public:
     void SelectSound();
     void mnuWave_Click();
 
-    // ---- Event routing for the binding and the tests (ui/windows/dispatch.cpp) ----
+    // ---- Event routing for the binding and the tests (form/dispatch.cpp) ----
     // Each runs the handlers the event raises, in the toolkit's order.
     void click(form::Control& c);                  // buttons, labels, pictures
     void menuClick(form::MenuItem& item);          // enabled items only

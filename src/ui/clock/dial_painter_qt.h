@@ -1,7 +1,7 @@
 #pragma once
 // Paints the analog face (dial, hands, alarm mark) of the display panel.
 
-#include "ui/windows/form_windows.h"
+#include "form/form_windows.h"
 
 class QPainter;
 

@@ -1,7 +1,7 @@
 #pragma once
 // Stored colour values resolved to real colours for drawing.
 
-#include "ui/windows/form_model.h"
+#include "form/form_model.h"
 
 #include <QColor>
 

@@ -3,7 +3,7 @@
 // (silver dialogs, teal desktop, navy active caption), so that the display panel's
 // factory colours look as they were designed.
 
-#include "ui/windows/form_model.h"
+#include "form/form_model.h"
 
 #include <cstdint>
 

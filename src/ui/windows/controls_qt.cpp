@@ -1,7 +1,7 @@
 #include "ui/windows/controls_qt.h"
 
 #include "ui/clock/dial_painter_qt.h"
-#include "ui/windows/form_windows.h"
+#include "form/form_windows.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "ui/windows/popups_qt.h"
 
-#include "ui/windows/form_model.h"
+#include "form/form_model.h"
 
 #include <QCursor>
 #include <QMenu>

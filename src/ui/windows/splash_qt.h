@@ -2,7 +2,7 @@
 // The start-up box: a small framed window without a title, centred, not in the taskbar,
 // with one centred label.
 
-#include "ui/windows/form_windows.h"
+#include "form/form_windows.h"
 
 #include <QWidget>
 

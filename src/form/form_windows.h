@@ -2,7 +2,7 @@
 // The three windows as laid out at creation: controls, menus and toolbar with their
 // initial states. Behaviour classes derive from these and change them at run time.
 
-#include "ui/windows/form_model.h"
+#include "form/form_model.h"
 
 #include <array>
 

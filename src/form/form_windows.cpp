@@ -1,4 +1,4 @@
-#include "ui/windows/form_windows.h"
+#include "form/form_windows.h"
 
 #include <stdexcept>
 
