@@ -5,7 +5,10 @@ namespace tikanda {
 FrmTikanda::FrmTikanda(Services& svc, ProgramState& program) : m_svc(svc), m_program(program) {
     Texts.fill("");
     // The tick runs from the window's creation to the program's end.
-    m_tmrAlarm = m_svc.timers.createSecondTimer([this] { tmrAlarm_Timer(); });
+    m_tmrAlarm = m_svc.timers.createSecondTimer([this] {
+        tmrAlarm_Timer();
+        settleFocus();
+    });
 }
 
 FrmTikanda::~FrmTikanda() = default;

@@ -208,6 +208,13 @@ public:
     // The keyboard focus moved between controls of this window, by the user or by
     // the program. Runs the leave and get-focus handlers.
     void SetFocus(form::Control& c);
+    // The model holds the one truth for the focus. When the control that holds it has
+    // been disabled or hidden (itself or through its container), the focus passes to the
+    // next control in tab order that can take it, or to none: the leave handler of the
+    // old control and the get-focus handler of the new one run, as for any move. Every
+    // routed event and every tick end with this, so no later move runs a leave handler
+    // for a control that lost the focus long before.
+    void settleFocus();
     void windowStateChanged(int state);
     // The window's close box; returns true when the window may close.
     bool closeRequested();
@@ -219,6 +226,7 @@ public:
     LocalMoment lastRunCheck;
 
 private:
+    std::string testField(form::Control& Obj, int Value);
     void closeTextEdit();
     void gotFocus(form::Control& c);
     void lostFocus(form::Control& c);

@@ -42,9 +42,13 @@ std::string secondDigits(const std::string& time) {
     return time.size() >= 2 ? time.substr(time.size() - 2) : std::string();
 }
 
-// The entered time, shown in the run display.
-void refreshDisplay(FrmTikanda& w) {
-    w.lblStopky.Caption = timetext::format(w.Cas());
+// The entered time as a time text, shown in the run display. While a run is running or
+// paused the display holds the run (the value a pause keeps and a resume reads back), so
+// nothing the entry fields do writes it then.
+std::string refreshDisplay(FrmTikanda& w) {
+    std::string entered = timetext::format(w.Cas());
+    if (w.RunState == 0) w.lblStopky.Caption = entered;
+    return entered;
 }
 
 // After a third character or Enter the field keeps its last two characters and the
@@ -65,11 +69,16 @@ void FrmTikanda::Oznac(Control& Obj) {
 }
 
 void FrmTikanda::TimeTest(Control& Obj, int Value) {
+    testField(Obj, Value);
+}
+
+// TimeTest, returning the entered time text it showed.
+std::string FrmTikanda::testField(Control& Obj, int Value) {
     const int n = roundHalfEven16(leadingNumber(Obj.Text));
     if (n > Value) setText(Obj, std::to_string(Value));
     // n is tested as read: a field just set to its maximum is not tested again.
     if (n <= 0) setText(Obj, "0");
-    refreshDisplay(*this);
+    return refreshDisplay(*this);
 }
 
 void FrmTikanda::txtHod_GotFocus() {
@@ -120,14 +129,14 @@ void FrmTikanda::txtHod_LostFocus() {
     TimeTest(txtHod, 23);
 }
 
+// Minutes and seconds are re-written with the two digits of the entered time (the run
+// display's, when stopped).
 void FrmTikanda::txtMin_LostFocus() {
-    TimeTest(txtMin, 59);
-    setText(txtMin, minuteDigits(lblStopky.Caption));
+    setText(txtMin, minuteDigits(testField(txtMin, 59)));
 }
 
 void FrmTikanda::txtSec_LostFocus() {
-    TimeTest(txtSec, 59);
-    setText(txtSec, secondDigits(lblStopky.Caption));
+    setText(txtSec, secondDigits(testField(txtSec, 59)));
 }
 
 // The spin button has already written its new number into the field.
@@ -136,13 +145,11 @@ void FrmTikanda::updHod_Change() {
 }
 
 void FrmTikanda::updMin_Change() {
-    refreshDisplay(*this);
-    setText(txtMin, minuteDigits(lblStopky.Caption));
+    setText(txtMin, minuteDigits(refreshDisplay(*this)));
 }
 
 void FrmTikanda::updSec_Change() {
-    refreshDisplay(*this);
-    setText(txtSec, secondDigits(lblStopky.Caption));
+    setText(txtSec, secondDigits(refreshDisplay(*this)));
 }
 
 void FrmTikanda::updHod_MouseDown(int Button, int, float, float) {

@@ -3,6 +3,7 @@
 
 #include "core/frm_tikanda.h"
 #include "entry/leading_number.h"
+#include "form/focus.h"
 
 #include <algorithm>
 
@@ -11,7 +12,37 @@ namespace tikanda {
 using form::Control;
 using form::MenuItem;
 
+namespace {
+
+// Every routed event ends with the focus settled (see FrmTikanda::settleFocus).
+class Step {
+public:
+    explicit Step(FrmTikanda& w) : m_w(w) {}
+    ~Step() { m_w.settleFocus(); }
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+private:
+    FrmTikanda& m_w;
+};
+
+} // namespace
+
+void FrmTikanda::settleFocus() {
+    // The handlers of a move may disable or hide further controls; each round moves the
+    // focus on by at least one control, so the rounds are bounded.
+    for (std::size_t round = 0; round <= controls.size(); ++round) {
+        if (!ActiveControl || form::canHoldFocus(*ActiveControl)) return;
+        Control& old = *ActiveControl;
+        Control* next = form::nextFocus(*this, old);
+        ActiveControl = next;
+        lostFocus(old);
+        if (next && ActiveControl == next) gotFocus(*next);
+    }
+}
+
 void FrmTikanda::click(Control& c) {
+    Step step(*this);
     if (!c.effectivelyEnabled() || !c.effectivelyVisible()) return;
     if (&c == &cmdOK)
         cmdOK_Click();
@@ -22,6 +53,7 @@ void FrmTikanda::click(Control& c) {
 }
 
 void FrmTikanda::menuClick(MenuItem& m) {
+    Step step(*this);
     if (!m.Enabled) return;
     struct Route {
         MenuItem FrmTikanda::*item;
@@ -58,6 +90,7 @@ void FrmTikanda::menuClick(MenuItem& m) {
 }
 
 void FrmTikanda::toolbarClick(const std::string& key) {
+    Step step(*this);
     auto& b = tlbCas.button(key);
     if (!b.Enabled || !b.Visible || !tlbCas.effectivelyEnabled()) return;
     // A toggle button changes its state before the click handler sees it.
@@ -66,6 +99,7 @@ void FrmTikanda::toolbarClick(const std::string& key) {
 }
 
 void FrmTikanda::mouseDown(Control& c, int Button, int Shift, float x, float y) {
+    Step step(*this);
     if (!c.effectivelyEnabled() || !c.effectivelyVisible()) return;
     struct Route {
         Control FrmTikanda::*control;
@@ -103,6 +137,7 @@ void FrmTikanda::mouseDown(Control& c, int Button, int Shift, float x, float y) 
 }
 
 void FrmTikanda::mouseUp(Control& c, int Button, int Shift, float x, float y) {
+    Step step(*this);
     if (&c == &tlbCas) tlbCas_MouseUp(Button, Shift, x, y);
 }
 
@@ -118,6 +153,7 @@ void FrmTikanda::setText(Control& c, const std::string& text) {
 }
 
 void FrmTikanda::textEdited(Control& c, const std::string& text) {
+    Step step(*this);
     if (!c.effectivelyEnabled()) return;
     std::string t = text;
     if (c.MaxLength > 0) {
@@ -134,6 +170,7 @@ void FrmTikanda::textEdited(Control& c, const std::string& text) {
 }
 
 bool FrmTikanda::keyPress(Control& c, int KeyAscii) {
+    Step step(*this);
     if (&c == &txtHod) return txtHod_KeyPress(KeyAscii) != 0;
     if (&c == &txtMin) return txtMin_KeyPress(KeyAscii) != 0;
     if (&c == &txtSec) return txtSec_KeyPress(KeyAscii) != 0;
@@ -141,6 +178,7 @@ bool FrmTikanda::keyPress(Control& c, int KeyAscii) {
 }
 
 void FrmTikanda::keyDown(Control* focused, int KeyCode, int Shift) {
+    Step step(*this);
     if (focused == &optV)
         optV_KeyDown(KeyCode, Shift);
     else if (focused == &optZa)
@@ -150,6 +188,7 @@ void FrmTikanda::keyDown(Control* focused, int KeyCode, int Shift) {
 }
 
 void FrmTikanda::keyUp(Control* focused, int KeyCode, int Shift) {
+    Step step(*this);
     Form_KeyUp(KeyCode, Shift); // key preview: the window sees the key first
     if (focused == &txtHod)
         txtHod_KeyUp(KeyCode, Shift);
@@ -162,6 +201,7 @@ void FrmTikanda::keyUp(Control* focused, int KeyCode, int Shift) {
 }
 
 void FrmTikanda::spin(Control& upd, int delta) {
+    Step step(*this);
     if (!upd.effectivelyEnabled() || upd.Buddy == nullptr) return;
     Control& buddy = *upd.Buddy;
     const int current = std::clamp(roundHalfEven16(leadingNumber(buddy.Text)), upd.Min, upd.Max);
@@ -191,6 +231,7 @@ void FrmTikanda::optionChosen(Control& opt) {
 }
 
 void FrmTikanda::SetFocus(Control& c) {
+    Step step(*this);
     if (!c.effectivelyEnabled() || !c.effectivelyVisible()) return;
     if (ActiveControl == &c) return;
     Control* old = ActiveControl;
@@ -222,12 +263,14 @@ void FrmTikanda::lostFocus(Control& c) {
 }
 
 void FrmTikanda::windowStateChanged(int state) {
+    Step step(*this);
     if (WindowState == state) return;
     WindowState = state;
     Form_Resize();
 }
 
 bool FrmTikanda::closeRequested() {
+    Step step(*this);
     int Cancel = 0;
     Form_Unload(Cancel);
     return Cancel == 0;
