@@ -72,13 +72,16 @@ std::optional<std::uint32_t> QtDialogs::chooseColour(std::uint32_t current) {
            std::uint32_t(chosen.blue()) << 16;
 }
 
-std::optional<std::string> QtDialogs::openFile(const std::string& title, const std::string& desc,
-                                               const std::string& pattern) {
-    // "*.wav;*.mid" as Windows writes patterns becomes Qt's space-separated list.
+QString fileDialogFilter(const std::string& desc, const std::string& pattern) {
     const QString patterns =
         QString::fromStdString(pattern).replace(QLatin1Char(';'), QLatin1Char(' '));
-    const QString filter =
-        QString::fromStdString(desc) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    return QString::fromStdString(desc).trimmed() + QStringLiteral(" (") + patterns +
+           QLatin1Char(')');
+}
+
+std::optional<std::string> QtDialogs::openFile(const std::string& title, const std::string& desc,
+                                               const std::string& pattern) {
+    const QString filter = fileDialogFilter(desc, pattern);
     const QString file = QFileDialog::getOpenFileName(dialogParent(), QString::fromStdString(title),
                                                       QString(), filter);
     if (file.isEmpty()) return std::nullopt;

@@ -74,6 +74,11 @@ private:
     std::function<void()> m_beforeShow;
 };
 
+// The name filter of a file dialog from a description and patterns as Windows writes
+// them ("Zvukový soubor " and "*.wav;*.mid" give "Zvukový soubor (*.wav *.mid)"). A
+// native dialog shows it as it stands.
+QString fileDialogFilter(const std::string& desc, const std::string& pattern);
+
 // QColorDialog and QFileDialog.
 class QtDialogs : public Dialogs {
 public:

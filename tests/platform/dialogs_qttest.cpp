@@ -76,4 +76,9 @@ TEST(QtDialogs, TheColourDialogStartsOnTheColourGivenAndCancelGivesNone) {
     EXPECT_EQ(shown, QColor(0x11, 0x22, 0x33));
 }
 
+TEST(QtDialogs, TheFileFilterReadsAsWritten) {
+    EXPECT_EQ(fileDialogFilter("Zvukový soubor ", "*.wav;*.mid"),
+              QString::fromUtf8("Zvukový soubor (*.wav *.mid)"));
+}
+
 } // namespace

@@ -97,8 +97,8 @@ void FrmTikanda::About() {
         "Program pro spuštění alarmu v daný čas, za daný čas a stopky.",
         "",
         "© 2026 Vývojáři Tikandy",
-        "Dotazy a připomínky: tikanda@example.org",
-        "Domovská stránka: https://tikanda.example.org",
+        "Návod: man tikanda a README.md u zdrojů programu",
+        "Nápověda v programu: klávesa F1",
     };
     WorkText.clear();
     for (const char* line : lines) {

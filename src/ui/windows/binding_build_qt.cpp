@@ -150,6 +150,10 @@ void TikandaBinding::build() {
     buildToolbar();
     buildMenus();
     setTabOrder();
+    // The toolbar strip lies above everything else: without the toolbar layout the
+    // panel moves up into the strip, and the alarm text box brought into view there for
+    // an edit must be seen and take the mouse.
+    m_toolbar->raise();
 }
 
 QWidget* TikandaBinding::parentFor(const Control& c) const {
@@ -224,6 +228,8 @@ void TikandaBinding::buildControl(Control& c) {
     }
     case Kind::OptionButton: {
         auto* r = new QRadioButton(parent);
+        // Buttons take no click focus of their own: the binding gives it on a left press.
+        r->setFocusPolicy(Qt::TabFocus);
         connect(r, &QRadioButton::clicked, this, [this, bp = b.get()] {
             m_w.click(*bp->c);
             sync();
@@ -234,6 +240,7 @@ void TikandaBinding::buildControl(Control& c) {
     }
     case Kind::CommandButton: {
         auto* p = new QPushButton(parent);
+        p->setFocusPolicy(Qt::TabFocus);
         p->setAutoDefault(false);
         p->setDefault(false);
         connect(p, &QPushButton::clicked, this, [this, bp = b.get()] {

@@ -93,15 +93,20 @@ void TikandaBinding::focusChanged(QWidget* old, QWidget* now) {
             b.selStart = -1;
         }
     }
+    // The moves sync() makes itself (Qt moving the focus off a widget it disables or
+    // hides, then onto the model's control) are no news to the model.
     if (m_syncing || !now || now->window() != m_window.get()) return;
     Control* c = controlOf(now);
-    if (!c || c == m_w.ActiveControl) return;
-    // The focus coming back from another window (the alarm window, a message box, a
-    // dialog) is no change of focus between controls: no handler runs. Only the very
-    // first focus of the window counts as one.
+    if (c == m_w.ActiveControl) return;
+    // The user moved the focus between controls (Tab, a click on a field, an access
+    // key): the model moves it, running the leave and get-focus handlers. Any other move
+    // is undone by sync(): the focus coming back from another window (the alarm window,
+    // a message box, a dialog) is no move between controls, What's-This mode moves
+    // nothing, and the model alone says where the focus is. Only the very first focus of
+    // the window, before the model has any, counts as a move.
     const bool fromInside = old && old->window() == m_window.get();
-    if (!fromInside && m_w.ActiveControl) return;
-    m_w.SetFocus(*c);
+    if (c && !QWhatsThis::inWhatsThisMode() && (fromInside || !m_w.ActiveControl))
+        m_w.SetFocus(*c);
     sync();
 }
 
@@ -132,7 +137,11 @@ bool TikandaBinding::eventFilter(QObject* obj, QEvent* e) {
     case QEvent::MouseButtonRelease: {
         if (!obj->isWidgetType()) return false;
         auto* w = static_cast<QWidget*>(obj);
-        if (w->window() != m_window.get()) return false;
+        if (w->window() != m_window.get()) {
+            if (m_toolbarPressed && e->type() == QEvent::MouseButtonRelease)
+                toolbarReleasedElsewhere(static_cast<QMouseEvent*>(e));
+            return false;
+        }
         return handleMouse(w, static_cast<QMouseEvent*>(e),
                            e->type() != QEvent::MouseButtonRelease);
     }
@@ -295,6 +304,7 @@ bool TikandaBinding::handleMouse(QWidget* target, QMouseEvent* m, bool press) {
     }
     if (!press) {
         if (!onToolbar || button == 0) return false;
+        m_toolbarPressed = false;
         // The button's own click comes first, then the toolbar's mouse-up.
         bool handled = false;
         if (target != m_toolbar) handled = static_cast<QObject*>(target)->event(m);
@@ -303,8 +313,19 @@ bool TikandaBinding::handleMouse(QWidget* target, QMouseEvent* m, bool press) {
         return handled || target != m_toolbar;
     }
     if (button == 0) return false;
+    const bool isButton = c->kind == Kind::CommandButton || c->kind == Kind::OptionButton;
+    // Only a left press gives a button the focus (their widgets take no click focus of
+    // their own): through the model, so the leave handler of the field left runs first.
+    if (isButton && button == 1) {
+        m_w.SetFocus(*c);
+        sync();
+    }
+    if (onToolbar) m_toolbarPressed = true;
     m_w.mouseDown(*c, button, shift, x, y);
     sync();
+    // A right or middle press on a button is the window's alone (What's-This help, or
+    // nothing): the button neither goes down nor is chosen.
+    if (isButton && button != 1) return true;
     // Controls that do nothing with the press themselves keep it from their container.
     switch (c->kind) {
     case Kind::Label:
@@ -314,6 +335,14 @@ bool TikandaBinding::handleMouse(QWidget* target, QMouseEvent* m, bool press) {
     default:
         return false;
     }
+}
+
+void TikandaBinding::toolbarReleasedElsewhere(QMouseEvent* m) {
+    // A press on the toolbar that opened a pop-up (its What's-This help) sends the
+    // release to the pop-up: the toolbar gets its mouse-up all the same.
+    m_toolbarPressed = false;
+    m_w.mouseUp(m_w.tlbCas, mouseButton(m->button()), shiftState(m->modifiers()), 0, 0);
+    sync();
 }
 
 bool TikandaBinding::handleWhatsThis(QWidget* target, QEvent* e) {

@@ -102,6 +102,7 @@ private:
     bool handleKey(QWidget* target, QKeyEvent* k);
     bool handleMenuKey(QMenu* menu, QKeyEvent* k);
     bool handleMouse(QWidget* target, QMouseEvent* m, bool press);
+    void toolbarReleasedElsewhere(QMouseEvent* m);
     bool handleWhatsThis(QWidget* target, QEvent* e);
     void focusChanged(QWidget* old, QWidget* now);
     bool isKeyTarget(const QWidget* w) const;
@@ -133,6 +134,7 @@ private:
 
     bool m_syncing = false;
     bool m_shownOnce = false;
+    bool m_toolbarPressed = false; // a press on the toolbar awaits its release
     int m_activateSeen = 0;
     std::string m_dialState; // what the panel last painted
 };

@@ -249,14 +249,20 @@ void TikandaBinding::syncWindow() {
 }
 
 void TikandaBinding::syncFocus() {
+    // The model says where the focus is; Qt follows.
     Control* want = m_w.ActiveControl;
-    if (!want) return;
+    QWidget* has = m_window->focusWidget();
+    if (!want) {
+        // No control holds it: the window keeps the focus itself (its keys still reach
+        // the window's key handling).
+        if (has && controlOf(has)) m_window->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     QWidget* w = widget(*want);
     if (!w) return;
-    QWidget* has = m_window->focusWidget();
     if (has && controlOf(has) == want) return;
-    // A hidden or disabled widget cannot take the focus. In a window that is not active
-    // the widget becomes the one focused when the window is activated.
+    // The model gives the focus only to a control that can hold it. In a window that is
+    // not active the widget becomes the one focused when the window is activated.
     if (!w->isEnabled() || !w->isVisibleTo(m_window.get())) return;
     w->setFocus(Qt::OtherFocusReason);
     Bound& b = *m_byControl.at(want);

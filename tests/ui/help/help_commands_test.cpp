@@ -67,7 +67,11 @@ TEST(HelpCommands, IndexShowsTheContentsF1ATopicAndBothAboutCommandsTheBox) {
 
     w.menuClick(w.mnuO);
     w.toolbarClick("O");
-    EXPECT_EQ(rig.messages.shown.size(), 2u);
+    ASSERT_EQ(rig.messages.shown.size(), 2u);
+    // The contact lines point to what ships with the program, no invented address.
+    const std::string& about = rig.messages.shown[0].text;
+    EXPECT_EQ(about.find("example."), std::string::npos);
+    EXPECT_NE(about.find("\r\nNávod: man tikanda"), std::string::npos);
 }
 
 void collectMenu(const form::MenuItem& m, std::set<int>& topics) {
