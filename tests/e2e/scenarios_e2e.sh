@@ -73,11 +73,6 @@ e2e_until 10 analog || e2e_fail "no silver dial on the analog face"
 # "Nastavení barvy…" from the dial's pop-up menu, #ff8000 in the colour dialog: the panel's
 # background, stored on exit as 0xBBGGRR in decimal (0x0080FF = 33023).
 xdotool mousemove $((px + pw / 2)) $((py + ph * 3 / 10)) click 3
-popup() { # a window that bypasses the window manager and is no tooltip (not on the a11y bus)
-    for id in $(xdotool search --all --onlyvisible --pid $TIKANDA_PID --name '' 2>/dev/null); do
-        xwininfo -id $id | grep -q 'Redirect State: yes' && ! xprop -id $id | grep -q TOOLTIP && echo found
-    done | grep -q found
-}
 e2e_until 20 popup || e2e_fail "no pop-up menu on the dial"
 xdotool key Down Down Return # its second item
 ui_wait dialog:Barva text '^HTML:$' showing || e2e_fail "no colour dialog"
