@@ -30,25 +30,28 @@ xdotool type 99 && xdotool key Tab
 e2e_until 10 field_is Hod 23 || e2e_fail "the hours field was not checked after the edit: '$(ui_field 4 "$W" text '^Hod$')'"
 [[ $(run_display) == 23:00:00 ]] || e2e_fail "the display reads $(run_display), not 23:00:00"
 
-# Right and middle presses on the option and command buttons, the hours field holding 99
-# and the focus: no mode change, no focus move, no leave check of the field.
+# Right and middle presses on the option and command buttons, and left ones in What's-This
+# mode (Shift+F1), the hours field holding 99 and the focus: no mode change, no focus move,
+# no leave check of the field.
 enter_field Hod 99
 for target in "radio button|v nastaveném čase" "radio button|po uplynutí času" \
     "radio button|stopky" "push button|OK" "push button|Storno"; do
-    for button in 3 2; do
+    for press in right middle what; do
         read -r x y w h <<<"$(ui_read && ui_field 7 "$W" "${target%%|*}" "^${target#*|}\$" showing)"
-        xdotool mousemove $((x + w / 2)) $((y + h / 2)) click $button
-        if [ $button = 3 ]; then # its What's-This help, closed by a key
-            e2e_until 10 popup || e2e_fail "a right press on '${target#*|}' showed no help"
+        [ $press = what ] && xdotool key shift+F1 && sleep 0.3
+        xdotool mousemove $((x + w / 2)) $((y + h / 2)) click "$(case $press in right) echo 3 ;;
+            middle) echo 2 ;; what) echo 1 ;; esac)"
+        if [ $press = middle ]; then
+            sleep 0.5
+        else # its What's-This help, closed by a key
+            e2e_until 10 popup || e2e_fail "a $press press on '${target#*|}' showed no help"
             xdotool key shift
             e2e_until 10 eval '! popup' || e2e_fail "the help of '${target#*|}' did not close"
-        else
-            sleep 0.5
         fi
         ui_read
         ui_has "$W" text '^Hod$' focused && [ "$(ui_field 4 "$W" text '^Hod$')" = 99 ] &&
             ui_has "$W" "radio button" '^v nastaveném čase$' checked ||
-            e2e_fail "button $button on '${target#*|}' changed the focus, the field or the mode"
+            e2e_fail "a $press press on '${target#*|}' changed the focus, the field or the mode"
     done
 done
 
