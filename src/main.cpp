@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
 
     QtEnvironment env(argc, argv);
     QtClock clock;
+    QtRunClock runClock;
     QtTimerFactory timers(sync);
     QtSound sound;
     XTestKeyInjector keys;
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
     QtProcessExit processExit;
     QtWindowSystem windows;
     Services services{clock,   timers, sound,    keys, messages,    popups,
-                      dialogs, help,   settings, env,  processExit, windows};
+                      dialogs, help,   settings, env,  processExit, windows, runClock};
 
     ProgramState program;
     FrmTikanda frmTikanda(services, program);

@@ -50,6 +50,8 @@ public:
     // ---- Tick and target time (core/tick.cpp) ----
     void tmrAlarm_Timer();
     Seconds Cas();
+    // A run starts or resumes from RunTime now: the count of its seconds begins here.
+    void markRunStart();
 
     // ---- Run control (core/run_control.cpp) ----
     void cmdOK_Click();
@@ -219,12 +221,17 @@ public:
     LocalMoment lastRunCheck;
 
 private:
+    Seconds runSeconds() const;
     void closeTextEdit();
     void gotFocus(form::Control& c);
     void lostFocus(form::Control& c);
 
     Services& m_svc;
     ProgramState& m_program;
+    // RunTime when the run started or resumed, and the run clock's moment of that (the
+    // start of its wall-clock second).
+    Seconds m_runBase = 0;
+    std::int64_t m_runFromMs = 0;
     std::unique_ptr<Timer> m_tmrAlarm;
     std::unique_ptr<FrmAlarm> m_alarm;
 

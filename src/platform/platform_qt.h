@@ -17,6 +17,14 @@ public:
     std::string shortDate(std::int64_t day) const override;
 };
 
+// CLOCK_BOOTTIME on Linux (runs on through a suspend, never set); elsewhere the steady
+// clock.
+class QtRunClock : public RunClock {
+public:
+    std::int64_t nowMs() const override;
+    std::int64_t secondStartMs() const override;
+};
+
 // One-second timers aligned to the wall-clock second: each tick re-arms a precise
 // single-shot timer for a few milliseconds after the next second boundary, so ticks
 // do not drift and a clock jump yields one tick, never a burst. afterTick runs after

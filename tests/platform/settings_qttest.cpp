@@ -53,7 +53,7 @@ struct RealStoreWindow {
     Rig rig;
     QtSettingsStore store;
     Services svc{rig.clock,   rig.timers, rig.sound, rig.keys, rig.messages, rig.popups,
-                 rig.dialogs, rig.help,   store,     rig.env,  rig.exit,     rig.windows};
+                 rig.dialogs, rig.help,   store,     rig.env,  rig.exit,     rig.windows, rig.clock};
     ProgramState program;
     FrmTikanda w{svc, program};
 
