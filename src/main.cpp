@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
     QtSettingsStore settings;
     QtProcessExit processExit;
     QtWindowSystem windows;
-    Services services{clock,   timers, sound,    keys, messages,    popups,
-                      dialogs, help,   settings, env,  processExit, windows, runClock};
+    Services services{clock, timers,   sound, keys,        messages, popups,  dialogs,
+                      help,  settings, env,   processExit, windows,  runClock};
 
     ProgramState program;
     FrmTikanda frmTikanda(services, program);

@@ -191,8 +191,8 @@ struct Rig {
     FakeEnv env;
     FakeExit exit;
     FakeWindows windows;
-    Services svc{clock,   timers, sound,    keys, messages, popups,
-                 dialogs, help,   settings, env,  exit,     windows, clock};
+    Services svc{clock, timers,   sound, keys, messages, popups, dialogs,
+                 help,  settings, env,   exit, windows,  clock};
     ProgramState program;
     FrmTikanda w{svc, program};
 

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tikanda {
 
@@ -234,6 +235,8 @@ private:
     std::int64_t m_runFromMs = 0;
     std::unique_ptr<Timer> m_tmrAlarm;
     std::unique_ptr<FrmAlarm> m_alarm;
+    // Replaced alarm windows that were inside their own tick then; each goes at its tick's end.
+    std::vector<std::unique_ptr<FrmAlarm>> m_replacedAlarms;
 
     friend class FrmTikandaTestAccess;
 
