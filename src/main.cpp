@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         return binding ? binding->screenPosition(c) : QCursor::pos();
     });
     QtSettingsStore settings;
-    QtProcessExit processExit;
+    QtProcessExit processExit([&keys] { keys.restoreKeyboardMap(); });
     QtWindowSystem windows;
     Services services{clock, timers,   sound, keys,        messages, popups,  dialogs,
                       help,  settings, env,   processExit, windows,  runClock};

@@ -65,6 +65,8 @@ public:
     XTestKeyInjector();
     ~XTestKeyInjector() override;
     void sendKey(int virtualKey) override;
+    // Gives a keycode bound for an injection back at once (the program is ending).
+    void restoreKeyboardMap();
 
 private:
     struct Impl;
@@ -123,10 +125,15 @@ private:
     std::string m_dataDir;
 };
 
-// Flushes stdio and ends the process with _exit: no destructors, no further events.
+// Runs beforeEnd (what must not outlive the process: the borrowed keycode), flushes stdio
+// and ends the process with _exit: no destructors, no further events.
 class QtProcessExit : public ProcessExit {
 public:
+    explicit QtProcessExit(std::function<void()> beforeEnd = {});
     void endNow(int code) override;
+
+private:
+    std::function<void()> m_beforeEnd;
 };
 
 } // namespace tikanda
