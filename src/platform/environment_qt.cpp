@@ -71,8 +71,7 @@ char QtEnvironment::pathSeparator() const {
 #endif
 }
 
-QtProcessExit::QtProcessExit(std::function<void()> beforeEnd)
-    : m_beforeEnd(std::move(beforeEnd)) {}
+QtProcessExit::QtProcessExit(std::function<void()> beforeEnd) : m_beforeEnd(std::move(beforeEnd)) {}
 
 void QtProcessExit::endNow(int code) {
     // No destructors, no event processing, no settings written: the process ends here.
