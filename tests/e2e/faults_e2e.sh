@@ -31,7 +31,9 @@ e2e_until 20 eval '! alarm_shown' || e2e_fail "Escape did not close the alarm wi
 
 # A stopwatch (from the 0:00:20 still in the fields) held up for 6 s from its second second.
 e2e_activate $MAIN_WIN
-xdotool key ctrl+o F2
+xdotool key ctrl+o
+ui_wait "$MAIN" "radio button" '^stopky$' checked || e2e_fail "Ctrl+O chose no stopwatch"
+xdotool key F2
 started=$(now)
 sleep 2 && hold_up 6 && sleep 1.5
 before=$(seconds_since "$started")
