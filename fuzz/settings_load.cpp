@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::Rig rig;
     FuzzStore store({reinterpret_cast<const char*>(data), size});
     Services svc{rig.clock,   rig.timers, rig.sound, rig.keys, rig.messages, rig.popups,
-                 rig.dialogs, rig.help,   store,     rig.env,  rig.exit,     rig.windows};
+                 rig.dialogs, rig.help,   store,     rig.env,  rig.exit,     rig.windows, rig.clock};
     ProgramState program;
     FrmTikanda w(svc, program);
 

@@ -16,9 +16,10 @@ packages=(
     fonts-dejavu-core qt6-translations-l10n
     # Run without a screen, and the end-to-end tests: a virtual X server, a window
     # manager, a session bus, a sound server with its tools, X tools to find windows,
-    # send keys and take screenshots, and sox to measure recorded sound.
+    # read the keyboard map, send keys and take screenshots, and sox to measure recorded
+    # sound.
     xvfb openbox dbus-daemon pulseaudio pulseaudio-utils
-    x11-utils xdotool imagemagick sox
+    x11-utils x11-xserver-utils xdotool imagemagick sox
     # The end-to-end tests read the program's windows as a screen reader does: the
     # accessibility bus and its Python bindings.
     at-spi2-core python3 python3-gi gir1.2-atspi-2.0

@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
 
     QtEnvironment env(argc, argv);
     QtClock clock;
+    QtRunClock runClock;
     QtTimerFactory timers(sync);
     QtSound sound;
     XTestKeyInjector keys;
@@ -53,10 +54,10 @@ int main(int argc, char** argv) {
         return binding ? binding->screenPosition(c) : QCursor::pos();
     });
     QtSettingsStore settings;
-    QtProcessExit processExit;
+    QtProcessExit processExit([&keys] { keys.restoreKeyboardMap(); });
     QtWindowSystem windows;
-    Services services{clock,   timers, sound,    keys, messages,    popups,
-                      dialogs, help,   settings, env,  processExit, windows};
+    Services services{clock, timers,   sound, keys,        messages, popups,  dialogs,
+                      help,  settings, env,   processExit, windows,  runClock};
 
     ProgramState program;
     FrmTikanda frmTikanda(services, program);

@@ -20,14 +20,30 @@ template <class T> T takeFront(std::deque<T>& queue, T none = {}) {
     return v;
 }
 
-struct FakeClock : Clock {
+// The wall clock (whole seconds and the milliseconds into the second) and the run clock.
+// Time passing moves both; setting the wall clock moves only the wall clock.
+struct FakeClock : Clock, RunClock {
     LocalMoment t{20000, 9 * 3600};
+    int ms = 0;
+    std::int64_t run = 0;
     LocalMoment now() const override { return t; }
     std::string shortDate(std::int64_t day) const override { return "day " + std::to_string(day); }
+    std::int64_t nowMs() const override { return run; }
+    std::int64_t secondStartMs() const override { return run - ms; }
     void set(int h, int m, int s) { t = {20000, h * 3600 + m * 60 + s}; }
-    void advance(Seconds s) {
-        Seconds v = t.serial() + s;
-        t = {v / 86400, int(v % 86400)};
+    void advance(Seconds s) { advanceMs(s * 1000); }
+    void advanceMs(std::int64_t d) {
+        run += d;
+        jumpMs(d);
+    }
+    // The wall clock set forward or back.
+    void jump(Seconds s) { jumpMs(s * 1000); }
+    void jumpMs(std::int64_t d) {
+        const std::int64_t v = t.serial() * 1000 + ms + d;
+        const std::int64_t sec = v >= 0 ? v / 1000 : -((-v + 999) / 1000);
+        ms = int(v - sec * 1000);
+        t = {sec >= 0 ? sec / 86400 : -((-sec + 86399) / 86400), 0};
+        t.second = int(sec - t.day * 86400);
     }
 };
 
@@ -175,8 +191,8 @@ struct Rig {
     FakeEnv env;
     FakeExit exit;
     FakeWindows windows;
-    Services svc{clock,   timers, sound,    keys, messages, popups,
-                 dialogs, help,   settings, env,  exit,     windows};
+    Services svc{clock, timers,   sound, keys, messages, popups, dialogs,
+                 help,  settings, env,   exit, windows,  clock};
     ProgramState program;
     FrmTikanda w{svc, program};
 

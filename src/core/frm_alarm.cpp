@@ -3,8 +3,9 @@
 
 namespace tikanda {
 
-FrmAlarm::FrmAlarm(Services& svc, ProgramState& program, Timer& mainTimer)
-    : m_svc(svc), m_program(program), m_mainTimer(mainTimer) {}
+FrmAlarm::FrmAlarm(Services& svc, ProgramState& program, Timer& mainTimer,
+                   std::function<void()> afterTick)
+    : m_svc(svc), m_program(program), m_mainTimer(mainTimer), m_afterTick(std::move(afterTick)) {}
 
 FrmAlarm::~FrmAlarm() = default;
 
@@ -15,7 +16,12 @@ void FrmAlarm::Form_Load() {
     AnnounceTime = m_svc.clock.now();
     Visible = true;
     ++activateRequests;
-    m_timer = m_svc.timers.createSecondTimer([this] { tmrAlarm_Timer(); });
+    m_timer = m_svc.timers.createSecondTimer([this, after = m_afterTick] {
+        ++m_ticking;
+        tmrAlarm_Timer();
+        --m_ticking;
+        if (after) after(); // last: it may destroy this window
+    });
 }
 
 void FrmAlarm::Form_Unload(int&) {

@@ -14,7 +14,10 @@ namespace tikanda {
 class FrmAlarm : public form::FrmAlarmModel {
 public:
     // mainTimer: the main window's tick, switched off while this window exists.
-    FrmAlarm(Services& svc, ProgramState& program, Timer& mainTimer);
+    // afterTick runs at the end of every tick of this window, when nothing of the window is
+    // in use any more: the owner may destroy it there.
+    FrmAlarm(Services& svc, ProgramState& program, Timer& mainTimer,
+             std::function<void()> afterTick = {});
     ~FrmAlarm();
 
     // Event handlers.
@@ -29,14 +32,18 @@ public:
     void KonecAlarmu();
 
     bool unloaded() const { return m_unloaded; }
+    // Inside its own tick (which processes events, and so may run anything).
+    bool ticking() const { return m_ticking > 0; }
     LocalMoment AnnounceTime;
 
 private:
     Services& m_svc;
     ProgramState& m_program;
     Timer& m_mainTimer;
+    std::function<void()> m_afterTick;
     std::unique_ptr<Timer> m_timer;
     bool m_unloaded = false;
+    int m_ticking = 0;
 };
 
 } // namespace tikanda

@@ -14,7 +14,12 @@ FrmTikanda::FrmTikanda(Services& svc, ProgramState& program) : m_svc(svc), m_pro
 FrmTikanda::~FrmTikanda() = default;
 
 FrmAlarm& FrmTikanda::loadAlarmWindow() {
-    m_alarm = std::make_unique<FrmAlarm>(m_svc, m_program, *m_tmrAlarm);
+    // The window before may be unloaded from inside its own tick (a dismissal processed
+    // there, then this alarm): it must outlive that tick.
+    if (m_alarm && m_alarm->ticking()) m_replacedAlarms.push_back(std::move(m_alarm));
+    m_alarm = std::make_unique<FrmAlarm>(m_svc, m_program, *m_tmrAlarm, [this] {
+        std::erase_if(m_replacedAlarms, [](const auto& a) { return !a->ticking(); });
+    });
     m_svc.windows.alarmWindowLoaded(*m_alarm);
     m_alarm->Form_Load();
     return *m_alarm;

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tikanda {
 
@@ -50,6 +51,8 @@ public:
     // ---- Tick and target time (core/tick.cpp) ----
     void tmrAlarm_Timer();
     Seconds Cas();
+    // A run starts or resumes from RunTime now: the count of its seconds begins here.
+    void markRunStart();
 
     // ---- Run control (core/run_control.cpp) ----
     void cmdOK_Click();
@@ -227,14 +230,21 @@ public:
 
 private:
     std::string testField(form::Control& Obj, int Value);
+    Seconds runSeconds() const;
     void closeTextEdit();
     void gotFocus(form::Control& c);
     void lostFocus(form::Control& c);
 
     Services& m_svc;
     ProgramState& m_program;
+    // RunTime when the run started or resumed, and the run clock's moment of that (the
+    // start of its wall-clock second).
+    Seconds m_runBase = 0;
+    std::int64_t m_runFromMs = 0;
     std::unique_ptr<Timer> m_tmrAlarm;
     std::unique_ptr<FrmAlarm> m_alarm;
+    // Replaced alarm windows that were inside their own tick then; each goes at its tick's end.
+    std::vector<std::unique_ptr<FrmAlarm>> m_replacedAlarms;
 
     friend class FrmTikandaTestAccess;
 

@@ -41,7 +41,7 @@ void FrmTikanda::cmdOK_Click() {
     if (RunState != 2) lblStopky.Caption = timetext::format(Cas());
     RunTime = timetext::parseRunValue(lblStopky.Caption).value_or(0);
     RunState = 1;
-    lastRunCheck = m_svc.clock.now();
+    markRunStart();
     // Decode the alarm sound now so that the alarm itself starts playing at once.
     if (m_program.SoundMode == 1) m_svc.sound.preload(m_program.SoundFile);
 

@@ -87,7 +87,9 @@ void FrmTikanda::tmrAlarm_Timer() {
     }
 
     if (optZa.Value) {
-        RunTime -= OneSec;
+        RunTime = m_runBase - runSeconds() * OneSec;
+        // A countdown whose end passed while no tick ran stops at zero, as one that ran down.
+        if (m_runBase > 0 && RunTime < 0) RunTime = 0;
         if (RunTime <= 0) Alarm();
         if (WindowState == 1) {
             Caption = "Za " + timetext::format(RunTime) + " alarm: " + AlarmText;
@@ -98,12 +100,27 @@ void FrmTikanda::tmrAlarm_Timer() {
     }
 
     if (optS.Value) {
-        RunTime += OneSec;
+        RunTime = m_runBase + runSeconds() * OneSec;
         if (WindowState == 1)
             Caption = timetext::format(RunTime) + " - stopky";
         else
             lblStopky.Caption = timetext::format(RunTime);
     }
+}
+
+void FrmTikanda::markRunStart() {
+    lastRunCheck = m_svc.clock.now();
+    m_runBase = RunTime;
+    m_runFromMs = m_svc.runClock.secondStartMs();
+}
+
+// The whole seconds a countdown or stopwatch has run since it started or resumed, on the
+// run clock (through a suspend, a held-up program, a wall clock set forward or back).
+// Counted from the start of the wall-clock second in which the run started: the ticks fall
+// just after each second boundary, so every tick of an undisturbed run adds exactly one,
+// and the first tick after a stall adds all the seconds that passed.
+Seconds FrmTikanda::runSeconds() const {
+    return (m_svc.runClock.nowMs() - m_runFromMs) / 1000;
 }
 
 Seconds FrmTikanda::Cas() {

@@ -71,8 +71,12 @@ char QtEnvironment::pathSeparator() const {
 #endif
 }
 
+QtProcessExit::QtProcessExit(std::function<void()> beforeEnd) : m_beforeEnd(std::move(beforeEnd)) {}
+
 void QtProcessExit::endNow(int code) {
     // No destructors, no event processing, no settings written: the process ends here.
+    // Only what would outlive it in the desktop is undone first.
+    if (m_beforeEnd) m_beforeEnd();
     std::fflush(stdout);
     std::fflush(stderr);
     ::_exit(code);

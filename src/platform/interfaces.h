@@ -33,6 +33,18 @@ public:
     virtual std::string shortDate(std::int64_t day) const = 0;
 };
 
+// The clock of countdowns and stopwatches: it runs on while the machine sleeps and is not
+// moved when the wall clock is set, so a run counts the seconds that really passed.
+class RunClock {
+public:
+    virtual ~RunClock() = default;
+    // Milliseconds from an arbitrary origin.
+    virtual std::int64_t nowMs() const = 0;
+    // nowMs() less the milliseconds since the wall clock's last whole second: when, on this
+    // clock, the current wall-clock second began (the ticks fall just after those moments).
+    virtual std::int64_t secondStartMs() const = 0;
+};
+
 // A repeating one-second timer on the user-interface thread.
 class Timer {
 public:
@@ -162,6 +174,7 @@ struct Services {
     Environment& env;
     ProcessExit& exit;
     WindowSystem& windows;
+    RunClock& runClock;
 };
 
 } // namespace tikanda

@@ -9,7 +9,8 @@
 // once: every client reads a changed keyboard map only when it handles the change
 // notice, and undoing it straight away could let a client translate the key with the
 // old map. The alarm window sends F16 every second, so the map changes twice per alarm,
-// not twice per second.
+// not twice per second. Every end of the program gives the keycode back, the immediate one
+// included (QtProcessExit runs restoreKeyboardMap before _exit).
 //
 // A key is sent once the event that asked for it has been handled, not at once: at an
 // alarm the keystroke is asked for before the alarm window is shown, and a change of the
@@ -157,6 +158,10 @@ struct XTestKeyInjector::Impl {
 
 XTestKeyInjector::XTestKeyInjector() : m(std::make_unique<Impl>()) {}
 XTestKeyInjector::~XTestKeyInjector() = default;
+
+void XTestKeyInjector::restoreKeyboardMap() {
+    m->restore();
+}
 
 void XTestKeyInjector::sendKey(int virtualKey) {
     m->pending.push_back(virtualKey);

@@ -17,6 +17,14 @@ public:
     std::string shortDate(std::int64_t day) const override;
 };
 
+// CLOCK_BOOTTIME on Linux (runs on through a suspend, never set); elsewhere the steady
+// clock.
+class QtRunClock : public RunClock {
+public:
+    std::int64_t nowMs() const override;
+    std::int64_t secondStartMs() const override;
+};
+
 // One-second timers aligned to the wall-clock second: each tick re-arms a precise
 // single-shot timer for a few milliseconds after the next second boundary, so ticks
 // do not drift and a clock jump yields one tick, never a burst. afterTick runs after
@@ -57,6 +65,8 @@ public:
     XTestKeyInjector();
     ~XTestKeyInjector() override;
     void sendKey(int virtualKey) override;
+    // Gives a keycode bound for an injection back at once (the program is ending).
+    void restoreKeyboardMap();
 
 private:
     struct Impl;
@@ -120,10 +130,15 @@ private:
     std::string m_dataDir;
 };
 
-// Flushes stdio and ends the process with _exit: no destructors, no further events.
+// Runs beforeEnd (what must not outlive the process: the borrowed keycode), flushes stdio
+// and ends the process with _exit: no destructors, no further events.
 class QtProcessExit : public ProcessExit {
 public:
+    explicit QtProcessExit(std::function<void()> beforeEnd = {});
     void endNow(int code) override;
+
+private:
+    std::function<void()> m_beforeEnd;
 };
 
 } // namespace tikanda

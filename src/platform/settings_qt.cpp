@@ -6,13 +6,29 @@
 // QSettings writes the file through a temporary file renamed over the old one, and
 // refuses to write at all where it cannot do so (atomic sync is required by default): a
 // failed save leaves the previous file as it was.
+//
+// Two faults of QSettings are handled here:
+// - A file damaged by hand is read as far as it goes and written anew, well-formed, by the
+//   next save; but its status stays FormatError from the read, which also hides a failed
+//   write. Then the save is judged by the file: it was written when a new file took the
+//   place of the old one.
+// - A save killed while it held the lock leaves the lock file behind, and QLockFile waits
+//   for such a file to grow old (30 s) when it cannot tell its owner. A lock file that no
+//   live process holds (QLockFile keeps an flock on it while locked) is removed at once,
+//   when the store is opened and before each save.
 
 #include "platform/platform_qt.h"
 
+#include <QFile>
+#include <QLockFile>
 #include <QSettings>
 #include <QStringList>
 
 #include <map>
+#include <optional>
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace tikanda {
 
@@ -21,6 +37,17 @@ const std::string kApplication = "RVTikanda";
 
 QString keyOf(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
+}
+
+void removeStaleLock(const QSettings& s) {
+    QLockFile(s.fileName() + QStringLiteral(".lock")).removeStaleLockFile();
+}
+
+// The file's identity on its file system; nullopt when there is no such file.
+std::optional<std::pair<dev_t, ino_t>> fileIdentity(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return std::nullopt;
+    return std::pair{st.st_dev, st.st_ino};
 }
 
 // The stored value as text, whatever QSettings made of it: an unquoted value with commas
@@ -42,10 +69,15 @@ struct QtSettingsStore::Impl {
 
     QSettings& store(const std::string& app) {
         auto& s = stores[app];
-        if (!s)
-            s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QString::fromStdString(app));
+        if (!s) s = open(app);
         return *s;
+    }
+
+    static std::unique_ptr<QSettings> open(const std::string& app) {
+        auto s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QString::fromStdString(app));
+        removeStaleLock(*s);
+        return s;
     }
 };
 
@@ -69,8 +101,16 @@ void QtSettingsStore::set(const std::string& app, const std::string& section,
 bool QtSettingsStore::flush() {
     bool ok = true;
     for (auto& [app, s] : m->stores) {
+        removeStaleLock(*s);
+        const auto before = fileIdentity(s->fileName());
         s->sync();
-        ok = ok && s->status() == QSettings::NoError;
+        if (s->status() == QSettings::FormatError) {
+            const auto after = fileIdentity(s->fileName());
+            ok = ok && after && after != before;
+            s = Impl::open(app); // the damage is read; a later save is judged afresh
+        } else {
+            ok = ok && s->status() == QSettings::NoError;
+        }
     }
     return ok;
 }

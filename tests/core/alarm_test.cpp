@@ -68,5 +68,25 @@ TEST_F(AlarmTest, AClickOrAKeyUpToF13ClosesTheWindowForGood) {
     }
 }
 
+// A dismissal handled inside the alarm window's own tick, and in the same round of events a
+// new alarm: the old window lives to the end of its tick and goes right after it.
+TEST_F(AlarmTest, AWindowReplacedInsideItsOwnTickGoesAfterIt) {
+    FrmAlarm& a = fire();
+    const std::size_t aTimer = rig.timers.timers.size() - 1;
+    bool aliveAfterTheNewAlarm = false, once = true;
+    rig.windows.onDoEvents = [&] {
+        if (!std::exchange(once, false)) return;
+        a.Form_Click();
+        start(w.optZa, "0", "00", "00");
+        w.tmrAlarm_Timer();
+        aliveAfterTheNewAlarm = rig.timers.timers[aTimer].alive;
+    };
+    rig.timers.timers[aTimer].onTick();
+    EXPECT_TRUE(aliveAfterTheNewAlarm);
+    EXPECT_FALSE(rig.timers.timers[aTimer].alive);
+    ASSERT_NE(w.frmAlarm(), nullptr);
+    EXPECT_NE(w.frmAlarm(), &a);
+}
+
 } // namespace
 } // namespace tikanda::test

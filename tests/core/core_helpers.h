@@ -27,12 +27,14 @@ protected:
         w.txtSec.Text = s;
         w.cmdOK_Click();
     }
-    // Ticks n times, the clock moving by `step` instead of one second at tick `faultAt`
-    // (counted from 1). The clock time at which each alarm opened; each is dismissed at once.
+    // Ticks n times a second apart; at tick `faultAt` (counted from 1) the wall clock moves
+    // by `step` instead (set forward or back). The clock time at which each alarm opened;
+    // each is dismissed at once.
     std::vector<std::string> alarmsDuring(int n, int faultAt = 0, Seconds step = 1) {
         std::vector<std::string> at;
         for (int i = 1; i <= n; ++i) {
-            rig.clock.advance(i == faultAt ? step : 1);
+            rig.clock.advance(1);
+            if (i == faultAt) rig.clock.jump(step - 1);
             rig.timers.fireAll();
             if (FrmAlarm* a = w.frmAlarm()) {
                 at.push_back(timetext::formatClock(rig.clock.t.second));

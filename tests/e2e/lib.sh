@@ -35,6 +35,15 @@ e2e_wait_exit() { # sets E2E_EXIT_CODE (so not in $(...))
     E2E_EXIT_CODE=$?
 }
 
+exit_with_ano() { # Storno while stopped asks "Ukončit program?", "Ne" the default
+    ui_click "$MAIN" "push button" '^Storno$' || e2e_fail "no Storno button to click"
+    ui_wait "$BOX" "push button" '^Ne$' focused || e2e_fail "Storno did not ask, 'Ne' the default"
+    xdotool key shift+Tab
+    ui_wait "$BOX" "push button" '^Ano$' focused || e2e_fail "Shift+Tab did not reach 'Ano'"
+    xdotool key Return
+    e2e_wait_exit && [ $E2E_EXIT_CODE -eq 0 ] || e2e_fail "no exit with code 0 after 'Ano'"
+}
+
 find_window() { # sets WIN to the program's visible window titled $1 (a regular expression)
     WIN=$(xdotool search --all --onlyvisible --pid $TIKANDA_PID --name "$1" 2>/dev/null | head -n 1)
     [ -n "$WIN" ]

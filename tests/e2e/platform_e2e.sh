@@ -11,15 +11,6 @@ run_qt_tests() { # matching $1, under the command prefix in $2...: all must run 
 }
 run_qt_tests 'SoundOnSink.*:KeyInjectionOnX11.*:HelpViewer.MissingOrBrokenFileGivesAMessage' \
     env QT_QPA_PLATFORM=xcb
-# Root may write into read-only folders: those tests run as "nobody", in a folder of its own.
-if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
-    nobody_dir=$(mktemp -d) && chmod 1777 "$nobody_dir"
-    run_qt_tests 'SettingsStoreTest.FlushFailsInAReadOnly*:SettingsFaults.StartAndExitInAReadOnly*' \
-        setpriv --reuid=65534 --regid=65534 --clear-groups \
-        env HOME="$nobody_dir" TMPDIR="$nobody_dir" QT_QPA_PLATFORM=offscreen
-    rm -rf "$nobody_dir"
-fi
-
 for display in "-u DISPLAY" DISPLAY=:4242; do # no display, or one that does not answer
     env $display timeout 20 "$TIKANDA" >/dev/null 2>"$E2E_DIR/err"
     rc=$? message=$(head -n 1 "$E2E_DIR/err")

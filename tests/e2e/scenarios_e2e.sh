@@ -3,17 +3,7 @@
 # and a panel colour.
 source "$E2E_LIB"
 settings=$(e2e_settings_file)
-W=$MAIN
 text="Čaj je hotový – ťuk ťuk"
-
-exit_with_ano() { # Storno while stopped asks "Ukončit program?", "Ne" the default
-    ui_click "$W" "push button" '^Storno$' || e2e_fail "no Storno button to click"
-    ui_wait "$BOX" "push button" '^Ne$' focused || e2e_fail "Storno did not ask, 'Ne' the default"
-    xdotool key shift+Tab
-    ui_wait "$BOX" "push button" '^Ano$' focused || e2e_fail "Shift+Tab did not reach 'Ano'"
-    xdotool key Return
-    e2e_wait_exit && [ $E2E_EXIT_CODE -eq 0 ] || e2e_fail "no exit with code 0 after 'Ano'"
-}
 
 start_program
 chord ctrl alt F4
@@ -24,7 +14,7 @@ grep -q '^\[User\]' "$settings" && e2e_fail "Ctrl+Alt+F4 saved a [User] group"
 # the hours, which have the focus), mode "po uplynutí času" (Ctrl+P), Start (F2).
 start_program
 xdotool key --delay 50 ctrl+z 0 Return 0 0 Return 0 3 ctrl+p
-ui_wait "$W" label '^0:00:03$' showing || e2e_fail "the display does not show the period 0:00:03"
+ui_wait "$MAIN" label '^0:00:03$' showing || e2e_fail "the display does not show the period 0:00:03"
 e2e_record_start
 xdotool key F2
 e2e_until 20 find_window '^Alarm$' || e2e_fail "no alarm window"
@@ -39,26 +29,26 @@ e2e_log "sound at the alarm: RMS $RMS"
 greater "${RMS:-0}" 0.005 || e2e_fail "no sound on the null sink at the alarm"
 xdotool key Escape
 e2e_until 20 unmapped $WIN || e2e_fail "Escape did not close the alarm window"
-ui_wait "$W" text '^Hod$' focused enabled || e2e_fail "the focus is not back in the hours field"
+ui_wait "$MAIN" text '^Hod$' focused enabled || e2e_fail "the focus is not back in the hours field"
 
 xdotool key ctrl+o F2 # the stopwatch, stopped with F4, reports its time in a box
-ui_wait "$W" label '^0:00:0[1-9]$' showing || e2e_fail "the stopwatch does not count"
+ui_wait "$MAIN" label '^0:00:0[1-9]$' showing || e2e_fail "the stopwatch does not count"
 xdotool key F4
 ui_wait "$BOX" label '^Čas 0:00:[0-5][0-9]$' showing || e2e_fail "F4 gave no report 'Čas …'"
 xdotool key Return
 e2e_until 20 ui_gone "$BOX" alert '' || e2e_fail "Enter did not close the report"
 
 chord ctrl t # edits the alarm text, confirmed with Enter and saved on "Ano"
-ui_wait "$W" "combo box" '' focused showing || e2e_fail "Ctrl+T did not open the text edit"
-type_text "$text" "$W" text '^$' || e2e_fail "the text box did not take '$text'"
+ui_wait "$MAIN" "combo box" '' focused showing || e2e_fail "Ctrl+T did not open the text edit"
+type_text "$text" "$MAIN" text '^$' || e2e_fail "the text box did not take '$text'"
 xdotool key Return
-ui_wait "$W" label "^$text\$" showing || e2e_fail "the display does not show the new text"
+ui_wait "$MAIN" label "^$text\$" showing || e2e_fail "the display does not show the new text"
 exit_with_ano
 sed -n '/^\[User\]/,/^\[[^U]/p' "$settings" | grep -qx "Text=$text" || e2e_fail "no [User] Text=$text"
 
 start_program
-ui_has "$W" label "^$text\$" showing || e2e_fail "the restarted window does not show '$text'"
-read -r px py pw ph <<<"$(ui_field 7 "$W" frame '^Displej$')"
+ui_has "$MAIN" label "^$text\$" showing || e2e_fail "the restarted window does not show '$text'"
+read -r px py pw ph <<<"$(ui_field 7 "$MAIN" frame '^Displej$')"
 look() { # a screenshot of the panel; its background near the bottom, its share of silver
     SHOT="$E2E_DIR/$1.png" && e2e_screenshot root "$SHOT" "$px $py $pw $ph"
     BG=$(pixel "$SHOT" $((pw / 2)) $((ph - 7))) && SILVER=$(colour_share "$SHOT" '#c0c0c0')

@@ -25,7 +25,7 @@ TEST(KeyMap, QtKeysToVirtualKeyCodes) {
 struct AlarmRig : Rig {
     QtWindowSystem qtWindows;
     Services qtSvc{clock,   timers, sound,    keys, messages, popups,
-                   dialogs, help,   settings, env,  exit,     qtWindows};
+                   dialogs, help,   settings, env,  exit,     qtWindows, clock};
     FrmTikanda main{qtSvc, program};
 };
 
