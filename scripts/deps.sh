@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    # Build: compiler, CMake with Ninja, Qt 6 (Widgets, SVG, Multimedia), X11 and XTest,
+    # Build: compiler, CMake with Ninja, Qt 6 (Widgets, SVG, Multimedia, D-Bus), X11 and XTest,
     # GoogleTest.
     g++ cmake ninja-build
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev
@@ -19,6 +19,9 @@ packages=(
     # send keys and take screenshots, and sox to measure recorded sound.
     xvfb openbox dbus-daemon pulseaudio pulseaudio-utils
     x11-utils xdotool imagemagick sox
+    # A Wayland session for the end-to-end tests: the weston compositor with XWayland, Qt's
+    # Wayland plugin, and xmodmap to read XWayland's keyboard map.
+    weston xwayland qt6-wayland x11-xserver-utils
     # The end-to-end tests read the program's windows as a screen reader does: the
     # accessibility bus and its Python bindings.
     at-spi2-core python3 python3-gi gir1.2-atspi-2.0
