@@ -6,10 +6,10 @@
 // the screen and org.gnome.SessionManager's Inhibit with the idle flag holds it on.
 //
 // Nothing happens at start-up: the bus is connected at the first request (the first
-// alarm), and one asynchronous ListNames finds which service is there; requests made
-// meanwhile wait for the answer. Every call is asynchronous, so the tick never waits for
-// the bus. No bus, or no such service, makes every request a no-op. Calls never start a
-// service that is not running (no auto-start).
+// alarm), and one asynchronous ListNames finds which service is there (again at the next
+// alarm when there was none); requests made meanwhile wait for the answer. Every call is
+// asynchronous, so the tick never waits for the bus. No bus, or no such service, makes every
+// request a no-op. Calls never start a service that is not running (no auto-start).
 
 #include "platform/platform_qt.h"
 
@@ -60,8 +60,11 @@ struct QtScreenSaver::Impl {
     bool wanted = false;          // the caller wants an inhibition held
     std::optional<uint> cookie;   // the one held
     std::optional<QDBusPendingCall> inhibiting;
+    QObject watchers; // parent of the calls' watchers: none outlives this
 
     void request(Request r) {
+        // A desktop service may start after the program: looked for again at each alarm.
+        if (desktop == Desktop::None && bus && r == Request::Inhibit) desktop = Desktop::Unknown;
         if (desktop == Desktop::Unknown) findService();
         if (desktop == Desktop::Asking) {
             waiting.push_back(r);
@@ -93,8 +96,9 @@ struct QtScreenSaver::Impl {
             desktop = Desktop::None;
             return;
         }
-        bus = QDBusConnection::sessionBus();
+        if (!bus) bus = QDBusConnection::sessionBus();
         if (!bus->isConnected()) {
+            bus.reset();
             desktop = Desktop::None;
             return;
         }
@@ -102,7 +106,7 @@ struct QtScreenSaver::Impl {
         const QDBusMessage m =
             method(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames"));
-        auto* w = new QDBusPendingCallWatcher(bus->asyncCall(m, kCallTimeoutMs));
+        auto* w = new QDBusPendingCallWatcher(bus->asyncCall(m, kCallTimeoutMs), &watchers);
         QObject::connect(w, &QDBusPendingCallWatcher::finished, [this](QDBusPendingCallWatcher* w) {
             w->deleteLater();
             const QDBusPendingReply<QStringList> names = *w;
@@ -128,7 +132,7 @@ struct QtScreenSaver::Impl {
                          QStringLiteral("Inhibit"),
                          {QStringLiteral("Tikanda"), QStringLiteral("Alarm")});
         inhibiting = bus->asyncCall(m, kCallTimeoutMs);
-        auto* w = new QDBusPendingCallWatcher(*inhibiting);
+        auto* w = new QDBusPendingCallWatcher(*inhibiting, &watchers);
         QObject::connect(w, &QDBusPendingCallWatcher::finished, [this](QDBusPendingCallWatcher* w) {
             w->deleteLater();
             inhibited(*w);
