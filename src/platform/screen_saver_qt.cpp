@@ -60,7 +60,8 @@ struct QtScreenSaver::Impl {
     bool wanted = false;          // the caller wants an inhibition held
     std::optional<uint> cookie;   // the one held
     std::optional<QDBusPendingCall> inhibiting;
-    QObject watchers; // parent of the calls' watchers: none outlives this
+    QObject watchers;    // parent of the calls' watchers: none outlives this
+    bool unsent = false; // an UnInhibit queued on the connection, maybe not yet written
 
     void request(Request r) {
         // A desktop service may start after the program: looked for again at each alarm.
@@ -85,7 +86,7 @@ struct QtScreenSaver::Impl {
             break;
         case Request::Uninhibit:
             wanted = false;
-            if (cookie) bus->send(uninhibitCall());
+            if (cookie) unsent = bus->send(uninhibitCall());
             cookie.reset(); // one still on its way is given back when it comes
             break;
         }
@@ -168,9 +169,18 @@ struct QtScreenSaver::Impl {
             const QDBusPendingReply<uint> reply = call;
             if (reply.isValid()) cookie = reply.value();
         }
-        if (!cookie) return;
-        bus->call(uninhibitCall(), QDBus::Block, kCallTimeoutMs);
-        cookie.reset();
+        if (cookie) {
+            bus->call(uninhibitCall(), QDBus::Block, kCallTimeoutMs);
+            cookie.reset();
+        } else if (unsent) {
+            // Messages leave in order: once the bus has answered a later call, the
+            // UnInhibit queued before it is on its way, and the process may end.
+            bus->call(method(QStringLiteral("org.freedesktop.DBus"),
+                             QStringLiteral("/org/freedesktop/DBus"),
+                             QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")),
+                      QDBus::Block, kCallTimeoutMs);
+        }
+        unsent = false;
     }
 };
 
