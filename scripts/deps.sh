@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    # Build: compiler, CMake with Ninja, Qt 6 (Widgets, SVG, Multimedia), X11 and XTest,
+    # Build: compiler, CMake with Ninja, Qt 6 (Widgets, SVG, Multimedia, D-Bus), X11 and XTest,
     # GoogleTest.
     g++ cmake ninja-build
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev
@@ -20,6 +20,9 @@ packages=(
     # sound.
     xvfb openbox dbus-daemon pulseaudio pulseaudio-utils
     x11-utils x11-xserver-utils xdotool imagemagick sox
+    # A Wayland session for the end-to-end tests: the weston compositor with XWayland and
+    # Qt's Wayland plugin.
+    weston xwayland qt6-wayland
     # The end-to-end tests read the program's windows as a screen reader does: the
     # accessibility bus and its Python bindings.
     at-spi2-core python3 python3-gi gir1.2-atspi-2.0

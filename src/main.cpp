@@ -1,6 +1,7 @@
 // Wiring only: build the services, hand them to the windows, run.
 
 #include "core/frm_tikanda.h"
+#include "platform/platform_choice.h"
 #include "platform/platform_qt.h"
 #include "ui/help/help_viewer_qt.h"
 #include "ui/windows/binding_qt.h"
@@ -20,12 +21,14 @@
 int main(int argc, char** argv) {
     using namespace tikanda;
 
-    if (const std::string problem = displayProblem(); !problem.empty()) {
+    if (const std::string problem = selectPlatform(argc, argv); !problem.empty()) {
         std::fprintf(stderr, "tikanda: %s\n", problem.c_str());
         return 2;
     }
 
     QApplication app(argc, argv);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        std::fprintf(stderr, "tikanda: %s\n", kWaylandLimits);
     QApplication::setQuitOnLastWindowClosed(false); // the program ends through its own exit
     QApplication::setFont(dialogFont());
     QApplication::setWindowIcon(appIcon());
@@ -55,9 +58,11 @@ int main(int argc, char** argv) {
     });
     QtSettingsStore settings;
     QtProcessExit processExit([&keys] { keys.restoreKeyboardMap(); });
+    QtScreenSaver screenSaver;
+    ReleasingExit releasingExit(processExit, screenSaver);
     QtWindowSystem windows;
-    Services services{clock, timers,   sound, keys,        messages, popups,  dialogs,
-                      help,  settings, env,   processExit, windows,  runClock};
+    Services services{clock, timers,   sound, keys,          messages, popups,   dialogs,
+                      help,  settings, env,   releasingExit, windows,  runClock, screenSaver};
 
     ProgramState program;
     FrmTikanda frmTikanda(services, program);

@@ -82,6 +82,14 @@ struct FakeKeys : KeyInjector {
     void sendKey(int vk) override { sent.push_back(vk); }
 };
 
+// The screen saver's requests in order: 'a' activity, 'i' inhibit, 'u' uninhibit.
+struct FakeScreenSaver : ScreenSaver {
+    std::string calls;
+    void simulateUserActivity() override { calls += 'a'; }
+    void inhibit() override { calls += 'i'; }
+    void uninhibit() override { calls += 'u'; }
+};
+
 struct ShownMessage {
     std::string text;
     MsgButtons buttons;
@@ -191,8 +199,9 @@ struct Rig {
     FakeEnv env;
     FakeExit exit;
     FakeWindows windows;
+    FakeScreenSaver screenSaver;
     Services svc{clock, timers,   sound, keys, messages, popups, dialogs,
-                 help,  settings, env,   exit, windows,  clock};
+                 help,  settings, env,   exit, windows,  clock,  screenSaver};
     ProgramState program;
     FrmTikanda w{svc, program};
 

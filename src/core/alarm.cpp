@@ -9,6 +9,7 @@ void FrmTikanda::Alarm() {
         if (m_program.SoundMode == 1) m_svc.sound.play(m_program.SoundFile);
         lblStopky.Caption = "0:00:00";
         m_svc.keys.sendKey(vk::F16);
+        m_svc.screenSaver.simulateUserActivity();
         FrmAlarm& a = loadAlarmWindow();
         a.lblAlarm[0].Caption = AlarmText;
         a.lblAlarm[3].Caption = timetext::formatClock(m_svc.clock.now().second);

@@ -22,10 +22,13 @@ void FrmAlarm::Form_Load() {
         --m_ticking;
         if (after) after(); // last: it may destroy this window
     });
+    // No blanking and no locking while the alarm is announced.
+    m_svc.screenSaver.inhibit();
 }
 
 void FrmAlarm::Form_Unload(int&) {
     m_mainTimer.setEnabled(true);
+    m_svc.screenSaver.uninhibit();
 }
 
 void FrmAlarm::Form_Click() {
@@ -51,6 +54,7 @@ void FrmAlarm::tmrAlarm_Timer() {
     lblAlarm[2].Caption = "\u2013" + text;
     if (text.ends_with("59") && m_program.SoundMode == 1) m_svc.sound.play(m_program.SoundFile);
     m_svc.keys.sendKey(vk::F16);
+    m_svc.screenSaver.simulateUserActivity();
 }
 
 void FrmAlarm::KonecAlarmu() {

@@ -77,6 +77,29 @@ public:
     virtual void sendKey(int virtualKey) = 0;
 };
 
+// The desktop's screen saver: user activity that wakes the screen and keeps it on, and an
+// idle inhibition (no blanking, no locking) held while an alarm is announced. Requests
+// return at once; where the desktop offers no such service they do nothing.
+class ScreenSaver {
+public:
+    virtual ~ScreenSaver() = default;
+    virtual void simulateUserActivity() = 0;
+    // One inhibition at a time: inhibit() while one is held keeps that one.
+    virtual void inhibit() = 0;
+    virtual void uninhibit() = 0;
+};
+
+// A screen saver that is not there: for services built without one.
+inline ScreenSaver& noScreenSaver() {
+    struct None : ScreenSaver {
+        void simulateUserActivity() override {}
+        void inhibit() override {}
+        void uninhibit() override {}
+    };
+    static None none;
+    return none;
+}
+
 enum class MsgIcon { None, Question, Exclamation, Information };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No, Cancelled };
@@ -175,6 +198,7 @@ struct Services {
     ProcessExit& exit;
     WindowSystem& windows;
     RunClock& runClock;
+    ScreenSaver& screenSaver = noScreenSaver();
 };
 
 } // namespace tikanda

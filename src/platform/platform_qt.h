@@ -130,6 +130,41 @@ private:
     std::string m_dataDir;
 };
 
+// The desktop's screen saver over the session D-Bus (see screen_saver_qt.cpp): connected
+// at the first request, asynchronous calls, a no-op without a bus or a service.
+class QtScreenSaver : public ScreenSaver {
+public:
+    QtScreenSaver();
+    ~QtScreenSaver() override;
+    void simulateUserActivity() override;
+    void inhibit() override;
+    void uninhibit() override;
+    // Gives back an inhibition held (or on its way) and waits until the service has it:
+    // the process is about to end.
+    void releaseNow();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m;
+};
+
+// The immediate process end that first gives back the screen saver's inhibition.
+class ReleasingExit : public ProcessExit {
+public:
+    ReleasingExit(ProcessExit& exit, QtScreenSaver& screenSaver);
+    void endNow(int code) override;
+
+private:
+    ProcessExit& m_exit;
+    QtScreenSaver& m_screenSaver;
+};
+
+// Chooses Qt's window-system plugin before the application object exists: X11 where an X
+// server answers (XWayland too), unless QT_QPA_PLATFORM or -platform says otherwise;
+// native Wayland where only a compositor answers. Returns why no window can open (no
+// display to connect to), or an empty text.
+std::string selectPlatform(int argc, char** argv);
+
 // Runs beforeEnd (what must not outlive the process: the borrowed keycode), flushes stdio
 // and ends the process with _exit: no destructors, no further events.
 class QtProcessExit : public ProcessExit {

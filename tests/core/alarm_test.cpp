@@ -53,11 +53,14 @@ TEST_F(AlarmTest, ElapsedTimeAcrossMidnightAndTheRepetitionOnceAMinuteWhileSound
     }
     EXPECT_EQ(playedAt, (std::vector<std::string>{"–0:00:59", "–0:02:59"}));
     EXPECT_EQ(rig.keys.sent, std::vector<int>(181, vk::F16));
+    // Activity for the screen saver with every F16; the inhibition held all along.
+    EXPECT_EQ(rig.screenSaver.calls, "ai" + std::string(180, 'a'));
 }
 
 TEST_F(AlarmTest, AClickOrAKeyUpToF13ClosesTheWindowForGood) {
     // Key codes; 0 stands for a click on the window, -1 for one on a label.
     for (int key : {1, vk::Escape, vk::Enter, vk::A, vk::F13, 0, -1}) {
+        rig.screenSaver.calls.clear();
         FrmAlarm& a = fire();
         for (int ignored : {vk::F14, vk::F16, 200}) // such as the window's own F16
             a.Form_KeyUp(ignored, 0);
@@ -65,6 +68,7 @@ TEST_F(AlarmTest, AClickOrAKeyUpToF13ClosesTheWindowForGood) {
         EXPECT_EQ(a.lblAlarm[2].Caption, "–0:00:01") << key; // each window counts anew
         key > 0 ? a.Form_KeyUp(key, 0) : key ? a.lblAlarm_Click(3) : a.Form_Click();
         EXPECT_TRUE(!a.Visible && !w.frmAlarm()) << key;
+        EXPECT_EQ(rig.screenSaver.calls, "aiau") << key; // the inhibition ends with the window
     }
 }
 

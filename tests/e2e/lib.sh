@@ -2,7 +2,7 @@
 E2E_TIMEOUT=${E2E_TIMEOUT:-30}
 HERE=$(dirname "$E2E_LIB")
 MAIN_TITLE="Tikanda 1.3"
-MAIN="frame:$MAIN_TITLE" BOX="alert:$MAIN_TITLE" ALARM="filler:Alarm" # windows in ui_get
+MAIN="frame:$MAIN_TITLE" BOX="alert:$MAIN_TITLE" ALARM="alert:Budíček!" # windows in ui_get
 
 e2e_log() { echo "e2e: $*"; }
 e2e_fail() {

@@ -26,4 +26,35 @@ PULSE_SERVER="unix:$E2E_DIR/none" PULSE_CLIENTCONFIG="$E2E_DIR/pulse.conf" start
 ui_has "$MAIN" "check box" '^Zvukový alarm$' checked || e2e_fail "the sound is off"
 xdotool key ctrl+p F2
 ui_wait "$ALARM" label '^–0:00:0[2-9]$' showing || e2e_fail "without a sound server no alarm window, or it stopped"
+stop_program
+
+# A stand-in for the desktop's screen saver: activity at the alarm and every second, one
+# inhibition held while the alarm window is open, given back at Ctrl+Alt+F4 and at the
+# immediate end by Shift and a click on Storno as well.
+saver_log="$E2E_DIR/screensaver.log"
+"$HERE/screensaver.py" "$saver_log" 2>>"$E2E_DIR/screensaver.err" &
+echo $! >>"$E2E_DIR/pids"
+e2e_until 10 grep -qx ready "$saver_log" || e2e_fail "the stand-in screen saver did not start"
+start_program
+xdotool key ctrl+p F2
+ui_wait "$ALARM" label '^–0:00:0[3-9]$' showing || e2e_fail "no alarm window counting to 0:00:03"
+xdotool key Escape
+ui_wait "$MAIN" text '^Hod$' focused || e2e_fail "Escape did not close the alarm window"
+xdotool key F2 # the same countdown again, ended at once from the main window
+ui_wait "$ALARM" label '^–0:00:01$' showing || e2e_fail "no second alarm window"
+e2e_activate $MAIN_WIN && chord ctrl alt F4
+e2e_wait_exit || e2e_fail "the program did not end on Ctrl+Alt+F4"
+# A click on Storno with Shift ends the program with the alarm window still open.
+start_program
+xdotool key ctrl+p F2
+ui_wait "$ALARM" label '^–0:00:01$' showing || e2e_fail "no third alarm window"
+xdotool keydown shift && ui_click "$MAIN" "push button" '^Storno$'
+xdotool keyup shift
+e2e_wait_exit || e2e_fail "the program did not end on Shift and a click on Storno"
+# One letter a call: a activity, i inhibit, u its release (the same cookie).
+calls=$(awk '$2 == "SimulateUserActivity" { s = s "a"; if (t && $1 - t > 1.6) s = s "(late)"; t = $1 }
+    $2 == "Inhibit" { s = s "i"; c = $3 } $2 == "UnInhibit" { s = s ($3 == c ? "u" : "?"); t = 0 }
+    END { print s }' "$saver_log")
+e2e_log "screen saver calls: $calls"
+[[ $calls =~ ^aia{3,}uaia+uaia+u$ ]] || e2e_fail "screen saver calls $calls, not aiaaa…u, then twice aia…u"
 e2e_log ok

@@ -7,6 +7,8 @@
 #include "ui/windows/keymap_qt.h"
 #include "ui/windows/window_system_qt.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +24,43 @@ bool isClickButton(Qt::MouseButton b) {
     return b == Qt::LeftButton || b == Qt::RightButton;
 }
 
+// The alarm window as a screen reader sees it: an alert (as a message box's), named by the
+// alarm text, described by the moment of the alarm ("Alarm vyhlášen: 09:05:00").
+class AlarmAccessible : public QAccessibleWidget {
+public:
+    explicit AlarmAccessible(AlarmWindowQt* w) : QAccessibleWidget(w, QAccessible::AlertMessage) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* w = static_cast<const AlarmWindowQt*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return w->label(0)->text();
+        case QAccessible::Description:
+            return w->label(1)->text() + QLatin1Char(' ') + w->label(3)->text();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+// The elapsed time, read as its text like any label; but it changes every second, so it
+// raises no event then (see the constructor), and nothing announces each new second.
+class ElapsedAccessible : public QAccessibleWidget {
+public:
+    explicit ElapsedAccessible(QLabel* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* l = static_cast<const QLabel*>(widget());
+        return t == QAccessible::Name ? l->text() : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* alarmAccessible(const QString&, QObject* object) {
+    if (auto* w = dynamic_cast<AlarmWindowQt*>(object)) return new AlarmAccessible(w);
+    if (auto* l = qobject_cast<QLabel*>(object))
+        if (auto* w = dynamic_cast<AlarmWindowQt*>(l->parent()); w && w->label(2) == l)
+            return new ElapsedAccessible(l);
+    return nullptr;
+}
+
 } // namespace
 
 AlarmWindowQt::AlarmWindowQt(FrmAlarm& model, std::function<void()> afterEvent)
@@ -33,6 +72,9 @@ AlarmWindowQt::AlarmWindowQt(FrmAlarm& model, std::function<void()> afterEvent)
     setFixedSize(twipsToPixels(model.place.width), twipsToPixels(model.place.height));
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QStringLiteral("Alarm"));
+    // Installed with the first alarm window: start-up has no accessibility work for it.
+    static const bool accessible = (QAccessible::installFactory(alarmAccessible), true);
+    (void)accessible;
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         const form::Control& c = model.lblAlarm[i];
         auto* l = new QLabel(this);
@@ -49,6 +91,9 @@ AlarmWindowQt::AlarmWindowQt(FrmAlarm& model, std::function<void()> afterEvent)
         l->installEventFilter(this);
         m_labels[i] = l;
     }
+    // A label with no name of its own reports every new text as a new name, which screen
+    // readers may speak: the elapsed time, new every second, has a fixed one.
+    m_labels[2]->setAccessibleName(QString::fromStdString(model.lblAlarm[2].ToolTipText));
     sync();
 }
 
@@ -94,6 +139,9 @@ void AlarmWindowQt::sync() {
         m_shownOnce = true;
         show();
         raise();
+        // Screen readers speak an alert as it appears.
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
     } else if (!m_model->Visible && isVisible()) {
         hide();
     }

@@ -7,8 +7,6 @@
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
-#include <cstdlib>
-
 // Xlib last: its macros (None, Bool, Status ...) clash with Qt's names.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -77,24 +75,6 @@ void keepOffTaskbar(QWidget& window) {
     XChangeProperty(d, id, XInternAtom(d, "_NET_WM_STATE", False), XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(states), 2);
     XFlush(d);
-}
-
-std::string displayProblem() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const std::string p = platform ? platform : "";
-    if (!p.empty() && p.rfind("xcb", 0) != 0) return {}; // offscreen, wayland, ...: Qt decides
-    const char* display = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const bool hasDisplay = display && *display;
-    if (!hasDisplay) {
-        if (p.empty() && wayland && *wayland) return {};
-        return "no display: DISPLAY is not set (start the program in a graphical session, "
-               "or under Xvfb)";
-    }
-    Display* d = XOpenDisplay(display);
-    if (!d) return std::string("cannot connect to the X display \"") + display + "\"";
-    XCloseDisplay(d);
-    return {};
 }
 
 } // namespace tikanda

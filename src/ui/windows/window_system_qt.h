@@ -46,9 +46,4 @@ private:
 // Call before the window is first shown.
 void keepOffTaskbar(QWidget& window);
 
-// Why the program cannot open its windows (no display to connect to), or an empty text
-// when it can. Checked before the application object exists, so that a missing display
-// gives a message instead of an abort.
-std::string displayProblem();
-
 } // namespace tikanda

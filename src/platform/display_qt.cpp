@@ -1,0 +1,65 @@
+// The window-system plugin, chosen before the application object exists (see
+// platform_choice.h for the rule).
+
+#include "platform/platform_choice.h"
+#include "platform/platform_qt.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <X11/Xlib.h>
+
+namespace tikanda {
+
+namespace {
+
+std::string env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+bool xAnswers(const std::string& display) {
+    Display* d = XOpenDisplay(display.c_str());
+    if (!d) return false;
+    XCloseDisplay(d);
+    return true;
+}
+
+// The compositor's socket: WAYLAND_DISPLAY itself when it is a path, else a name in
+// XDG_RUNTIME_DIR.
+bool waylandAnswers(const std::string& name) {
+    const std::string path = name[0] == '/' ? name : env("XDG_RUNTIME_DIR") + "/" + name;
+    sockaddr_un addr{};
+    if (path.size() >= sizeof addr.sun_path) return false;
+    addr.sun_family = AF_UNIX;
+    std::memcpy(addr.sun_path, path.c_str(), path.size());
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool ok = connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+    close(fd);
+    return ok;
+}
+
+} // namespace
+
+std::string selectPlatform(int argc, char** argv) {
+    DisplaySession s;
+    s.qpaPlatform = env("QT_QPA_PLATFORM");
+    s.platformArgument = false;
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "-platform") || !std::strcmp(argv[i], "--platform"))
+            s.platformArgument = true;
+    s.display = env("DISPLAY");
+    s.waylandDisplay = env("WAYLAND_DISPLAY");
+    s.xAnswers = [&s] { return xAnswers(s.display); };
+    s.waylandAnswers = [&s] { return waylandAnswers(s.waylandDisplay); };
+    const PlatformChoice c = choosePlatform(s);
+    if (!c.platform.empty()) setenv("QT_QPA_PLATFORM", c.platform.c_str(), 1);
+    return c.problem;
+}
+
+} // namespace tikanda
