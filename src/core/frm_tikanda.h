@@ -76,7 +76,8 @@ public:
 
     // ---- Time entry (entry/time_fields.cpp) ----
     void Oznac(form::Control& Obj);
-    void TimeTest(form::Control& Obj, int Value);
+    // Returns the entered time as the time text it showed.
+    std::string TimeTest(form::Control& Obj, int Value);
     void txtHod_GotFocus();
     void txtMin_GotFocus();
     void txtSec_GotFocus();
@@ -229,7 +230,6 @@ public:
     LocalMoment lastRunCheck;
 
 private:
-    std::string testField(form::Control& Obj, int Value);
     Seconds runSeconds() const;
     void closeTextEdit();
     void gotFocus(form::Control& c);

@@ -68,12 +68,8 @@ void FrmTikanda::Oznac(Control& Obj) {
     Obj.SelLength = int(Obj.Text.size());
 }
 
-void FrmTikanda::TimeTest(Control& Obj, int Value) {
-    testField(Obj, Value);
-}
-
-// TimeTest, returning the entered time text it showed.
-std::string FrmTikanda::testField(Control& Obj, int Value) {
+// Returns the entered time as the time text it showed.
+std::string FrmTikanda::TimeTest(Control& Obj, int Value) {
     const int n = roundHalfEven16(leadingNumber(Obj.Text));
     if (n > Value) setText(Obj, std::to_string(Value));
     // n is tested as read: a field just set to its maximum is not tested again.
@@ -132,11 +128,11 @@ void FrmTikanda::txtHod_LostFocus() {
 // Minutes and seconds are re-written with the two digits of the entered time (the run
 // display's, when stopped).
 void FrmTikanda::txtMin_LostFocus() {
-    setText(txtMin, minuteDigits(testField(txtMin, 59)));
+    setText(txtMin, minuteDigits(TimeTest(txtMin, 59)));
 }
 
 void FrmTikanda::txtSec_LostFocus() {
-    setText(txtSec, secondDigits(testField(txtSec, 59)));
+    setText(txtSec, secondDigits(TimeTest(txtSec, 59)));
 }
 
 // The spin button has already written its new number into the field.

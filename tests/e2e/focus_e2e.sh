@@ -99,14 +99,7 @@ e2e_until 15 shown_above "$(secs "$held")" || e2e_fail "the stopwatch did not re
 # The toolbar's help topic returns to the toolbar's own after a right press on a button,
 # although the release goes to the help pop-up: with Shift+F1, a click on the toolbar shows
 # the same help before and after (told apart by the pop-up's size).
-popup_size() { # of the shown pop-up, "W H"
-    local id
-    for id in $(xdotool search --all --onlyvisible --pid $TIKANDA_PID --name '' 2>/dev/null); do
-        xwininfo -id $id | grep -q 'Redirect State: yes' && ! xprop -id $id | grep -q TOOLTIP &&
-            e2e_window_size $id && return
-    done
-    return 1
-}
+popup_size() { local id && id=$(popup_window) && e2e_window_size $id; } # "W H"
 help_size() { # of the help shown by $1 ("what": Shift+F1 and a click) at $2 $3
     [ "$1" = what ] && xdotool key shift+F1 && sleep 0.3
     xdotool mousemove "$2" "$3" click $([ "$1" = what ] && echo 1 || echo 3)

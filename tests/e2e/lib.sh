@@ -55,11 +55,15 @@ find_window() { # sets WIN to the program's visible window titled $1 (a regular 
 }
 e2e_wait_window() { e2e_until $E2E_TIMEOUT find_window "$1" && echo $WIN; }
 unmapped() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-popup() { # a window that bypasses the window manager and is no tooltip (not on the a11y bus)
+popup_window() { # a window that bypasses the window manager and is no tooltip (not on the a11y bus)
+    local id
     for id in $(xdotool search --all --onlyvisible --pid $TIKANDA_PID --name '' 2>/dev/null); do
-        xwininfo -id $id | grep -q 'Redirect State: yes' && ! xprop -id $id | grep -q TOOLTIP && echo found
-    done | grep -q found
+        xwininfo -id $id | grep -q 'Redirect State: yes' && ! xprop -id $id | grep -q TOOLTIP &&
+            echo $id && return
+    done
+    return 1
 }
+popup() { popup_window >/dev/null; }
 e2e_window_size() { xwininfo -id "$1" | awk '/^ *Width:/ {w = $2} /^ *Height:/ {print w, $2}'; }
 e2e_activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 # Presses keys in turn and lets go in reverse, as a hand does: "xdotool key ctrl+t" lets go of
