@@ -12,7 +12,8 @@ session() { # weston with XWayland on socket $1, and the program on it; a sessio
         --width=1024 --height=768 --log="$E2E_DIR/weston.log" >/dev/null 2>&1 &
     WESTON_PID=$! && echo $WESTON_PID >>"$E2E_DIR/pids"
     e2e_until 20 test -S "$XDG_RUNTIME_DIR/$1" || e2e_fail "weston did not start"
-    e2e_until 20 test -n "$(xwayland)" || e2e_fail "weston has no XWayland"
+    # (weston may first wait out a stale lock of an X display number it wants)
+    e2e_until 60 test -n "$(xwayland)" || e2e_fail "weston has no XWayland"
     export DISPLAY=$(xwayland) WAYLAND_DISPLAY=$1 XDG_SESSION_TYPE=wayland
     # XWayland starts with the first X client, the program; its windows are X windows. The
     # keys of a countdown of 0:00:00 (Ctrl+P, F2) go to the window itself.
