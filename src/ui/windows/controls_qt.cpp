@@ -2,10 +2,12 @@
 
 #include "ui/clock/dial_painter_qt.h"
 #include "form/form_windows.h"
+#include "ui/windows/svg_pixels_qt.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResource>
 #include <QStyleOption>
 #include <QSvgRenderer>
 #include <QtMath>
@@ -152,19 +154,31 @@ QString imageResource(const std::string& key) {
 }
 
 namespace {
-// An SVG drawn (antialiased) into a transparent pixmap of `size` device-independent pixels.
+// An SVG drawn into a transparent pixmap of `size` device-independent pixels.
 QPixmap render(QSvgRenderer& svg, QSize size, qreal dpr) {
-    QPixmap pixmap(QSize(qCeil(size.width() * dpr), qCeil(size.height() * dpr)));
+    QPixmap pixmap = QPixmap::fromImage(
+        svgPixels(svg, QSize(qCeil(size.width() * dpr), qCeil(size.height() * dpr))));
     pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    svg.render(&p, QRectF(QPointF(0, 0), size));
+    return pixmap;
+}
+
+// The image as the build drew it ahead for this size and ratio; null where it did not.
+QPixmap drawnAhead(const QString& resource, QSize size, qreal dpr) {
+    const int scale = qRound(dpr);
+    if (scale < 1 || dpr != scale) return {};
+    const QResource drawn(size.isEmpty() ? drawnAheadResource(resource, {}, scale)
+                                         : drawnAheadResource(resource, size * scale, 0));
+    if (!drawn.isValid() || drawn.compressionAlgorithm() != QResource::NoCompression) return {};
+    const QImage image = drawnAheadImage(drawn.data(), drawn.size());
+    if (image.isNull() || (!size.isEmpty() && image.size() != size * scale)) return {};
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(dpr);
     return pixmap;
 }
 } // namespace
 
 QPixmap drawSvg(const QString& resource, QSize size, qreal dpr) {
+    if (QPixmap ready = drawnAhead(resource, size, dpr); !ready.isNull()) return ready;
     QSvgRenderer svg(resource);
     if (!svg.isValid()) return {};
     return render(svg, size.isEmpty() ? svg.defaultSize() : size, dpr);
@@ -177,9 +191,8 @@ QIcon toolIcon(const QString& resource) {
 
 QIcon appIcon() {
     QIcon icon;
-    QSvgRenderer svg(imageResource("Tikanda"));
     for (const int side : {16, 32, 48})
-        icon.addPixmap(render(svg, QSize(side, side), 1));
+        icon.addPixmap(drawSvg(imageResource("Tikanda"), QSize(side, side), 1));
     return icon;
 }
 

@@ -76,7 +76,8 @@ QString imageResource(const std::string& key);
 
 // An SVG resource drawn (antialiased) into a transparent pixmap of size device-independent
 // pixels (empty: the image's own size) at the device pixel ratio dpr; a null pixmap when
-// the resource is no SVG image.
+// the resource is no SVG image. The images start-up shows come drawn ahead by the build
+// (svg_pixels_qt.h); only other sizes and ratios are drawn from the SVG here.
 QPixmap drawSvg(const QString& resource, QSize size, qreal dpr);
 
 // A toolbar button's icon (16 pixels square), drawn once from its SVG resource at the
