@@ -1,9 +1,10 @@
-// Draws the program's SVG images ahead, at build time, into raw pixel files at the pixel sizes the
-// program shows them, so that start-up reads ready pixels instead of parsing and drawing SVG:
+// Draws the program's SVG images ahead, at build time, into raw pixel files at the sizes
+// the program shows them, so that start-up reads ready pixels instead of parsing and
+// drawing SVG:
 //   draw_images OUTDIR IMAGE.svg[=W:H,...] ...
 // An image without sizes is drawn at its own size once and twice over (NAME@1x.rgba,
-// NAME@2x.rgba), one with sizes at each W×H pixels given (NAME-WxH.rgba). The program draws
-// any other size from the SVG.
+// NAME@2x.rgba), one with sizes at each W×H pixels given (NAME-WxH.rgba). The program
+// draws any other size from the SVG.
 
 #include "ui/windows/svg_pixels_qt.h"
 
