@@ -163,6 +163,16 @@ QWidget* TikandaBinding::parentFor(const Control& c) const {
     return it->second->client;
 }
 
+QWidget* TikandaBinding::clickable(QAbstractButton* button, Bound& b) {
+    // Buttons take no click focus of their own: the binding gives it on a left press.
+    button->setFocusPolicy(Qt::TabFocus);
+    connect(button, &QAbstractButton::clicked, this, [this, &b] {
+        m_w.click(*b.c);
+        sync();
+    });
+    return button;
+}
+
 void TikandaBinding::buildControl(Control& c) {
     if (c.kind == Kind::Line || c.kind == Kind::Shape) return; // painted by the panel
     auto b = std::make_unique<Bound>();
@@ -226,31 +236,16 @@ void TikandaBinding::buildControl(Control& c) {
         b->w = cb;
         break;
     }
-    case Kind::OptionButton: {
-        auto* r = new QRadioButton(parent);
-        // Buttons take no click focus of their own: the binding gives it on a left press.
-        r->setFocusPolicy(Qt::TabFocus);
-        connect(r, &QRadioButton::clicked, this, [this, bp = b.get()] {
-            m_w.click(*bp->c);
-            sync();
-        });
-        b->radio = r;
-        b->w = r;
+    case Kind::OptionButton:
+        b->radio = new QRadioButton(parent);
+        b->w = clickable(b->radio, *b);
         break;
-    }
-    case Kind::CommandButton: {
-        auto* p = new QPushButton(parent);
-        p->setFocusPolicy(Qt::TabFocus);
-        p->setAutoDefault(false);
-        p->setDefault(false);
-        connect(p, &QPushButton::clicked, this, [this, bp = b.get()] {
-            m_w.click(*bp->c);
-            sync();
-        });
-        b->button = p;
-        b->w = p;
+    case Kind::CommandButton:
+        b->button = new QPushButton(parent);
+        b->button->setAutoDefault(false);
+        b->button->setDefault(false);
+        b->w = clickable(b->button, *b);
         break;
-    }
     case Kind::Frame: {
         auto* g = new QGroupBox(parent);
         g->setFocusPolicy(Qt::NoFocus);

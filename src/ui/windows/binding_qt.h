@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QAction;
 class QKeyEvent;
 class QMainWindow;
@@ -86,6 +87,8 @@ private:
 
     void build();
     void buildControl(form::Control& c);
+    // A button's focus policy and click route; returns the button.
+    QWidget* clickable(QAbstractButton* button, Bound& b);
     void buildToolbar();
     void buildMenus();
     void setTabOrder();
