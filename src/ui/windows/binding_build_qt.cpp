@@ -211,22 +211,13 @@ void TikandaBinding::buildControl(Control& c) {
         break;
     }
     case Kind::ComboBox: {
+        // Made editable when first shown (editableCombo): its line edit and what comes
+        // with it cost a start-up time the hidden box does not need.
         auto* cb = new QComboBox(parent);
-        cb->setEditable(true);
-        cb->setCompleter(nullptr); // the text exactly as typed: no completion, no case change
         cb->setInsertPolicy(QComboBox::NoInsert);
         cb->setDuplicatesEnabled(true);
         cb->setMaxVisibleItems(10);
         cb->setAccessibleName(qs(c.ToolTipText));
-        cb->lineEdit()->setContextMenuPolicy(Qt::DefaultContextMenu);
-        if (c.MaxLength > 0) cb->lineEdit()->setMaxLength(c.MaxLength);
-        connect(cb->lineEdit(), &QLineEdit::textEdited, this,
-                [this, bp = b.get()](const QString& t) {
-                    m_w.textEdited(*bp->c, t.toStdString());
-                    bp->selStart = bp->c->SelStart;
-                    bp->selLength = bp->c->SelLength;
-                    sync();
-                });
         connect(cb, &QComboBox::activated, this, [this, bp = b.get()](int index) {
             if (m_syncing) return;
             m_w.textEdited(*bp->c, bp->combo->itemText(index).toStdString());
@@ -294,6 +285,21 @@ void TikandaBinding::buildControl(Control& c) {
     m_controlOf[b->w] = &c;
     m_byControl[&c] = b.get();
     m_bound.push_back(std::move(b));
+}
+
+void TikandaBinding::editableCombo(Bound& b) {
+    QComboBox* cb = b.combo;
+    cb->setEditable(true);
+    cb->setCompleter(nullptr); // the text exactly as typed: no completion, no case change
+    cb->lineEdit()->setContextMenuPolicy(Qt::DefaultContextMenu);
+    if (b.c->MaxLength > 0) cb->lineEdit()->setMaxLength(b.c->MaxLength);
+    connect(cb->lineEdit(), &QLineEdit::textEdited, this, [this, bp = &b](const QString& t) {
+        m_w.textEdited(*bp->c, t.toStdString());
+        bp->selStart = bp->c->SelStart;
+        bp->selLength = bp->c->SelLength;
+        sync();
+    });
+    b.selStart = -1;
 }
 
 void TikandaBinding::buildToolbar() {

@@ -85,7 +85,7 @@ void TikandaBinding::focusChanged(QWidget* old, QWidget* now) {
     if (Control* c = old ? controlOf(old) : nullptr) m_byControl.at(c)->selStart = -1;
     if (Control* c = now ? controlOf(now) : nullptr) {
         Bound& b = *m_byControl.at(c);
-        if (b.combo && old != now) {
+        if (b.combo && b.combo->lineEdit() && old != now) {
             b.combo->lineEdit()->selectAll();
             b.selStart = c->SelStart;
             b.selLength = c->SelLength;

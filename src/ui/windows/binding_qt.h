@@ -89,6 +89,7 @@ private:
     void buildControl(form::Control& c);
     // A button's focus policy and click route; returns the button.
     QWidget* clickable(QAbstractButton* button, Bound& b);
+    void editableCombo(Bound& b);
     void buildToolbar();
     void buildMenus();
     void setTabOrder();

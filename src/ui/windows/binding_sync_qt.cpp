@@ -79,6 +79,7 @@ void TikandaBinding::syncControl(Bound& b) {
         setForeground(b.edit, QPalette::Text, toQColor(c.ForeColor));
         setForeground(b.edit, QPalette::Base, toQColor(c.BackColor));
     } else if (b.combo) {
+        if (c.Visible && !b.combo->isEditable()) editableCombo(b);
         if (!b.itemsSet || b.items != c.Items) {
             b.combo->clear();
             for (const auto& item : c.Items)
@@ -88,7 +89,7 @@ void TikandaBinding::syncControl(Bound& b) {
             b.selStart = -1;
         }
         const QString t = qs(c.Text);
-        if (b.combo->currentText() != t) {
+        if (b.combo->isEditable() && b.combo->currentText() != t) {
             b.combo->setEditText(t);
             b.selStart = -1;
         }

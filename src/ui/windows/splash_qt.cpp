@@ -1,7 +1,6 @@
 #include "ui/windows/splash_qt.h"
 
 #include "ui/windows/binding_qt.h"
-#include "ui/windows/window_system_qt.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -19,7 +18,12 @@ QRect pixels(const form::Rect& r) {
 } // namespace
 
 SplashWindowQt::SplashWindowQt(const form::FrmSplashModel& model)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m_model(model),
+    // Placed by the program and kept from the window manager (override-redirect): no
+    // frame, no taskbar entry, no focus, and no managing and unmanaging to wait for at
+    // start-up, where that work delayed the main window's appearance.
+    : QWidget(nullptr,
+              Qt::SplashScreen | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint),
+      m_model(model),
       m_label(new QLabel(this)) {
     setObjectName(QStringLiteral("frmSplash"));
     setFont(dialogFont());
@@ -41,8 +45,6 @@ void SplashWindowQt::sync() {
     if (m_model.Visible && !isVisible()) {
         if (QScreen* s = QGuiApplication::primaryScreen())
             move(s->availableGeometry().center() - rect().center());
-        if (!m_shownOnce) keepOffTaskbar(*this);
-        m_shownOnce = true;
         show();
         raise();
         repaint(); // drawn now: the work that follows holds the event loop up

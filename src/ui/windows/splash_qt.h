@@ -23,7 +23,6 @@ protected:
 private:
     const form::FrmSplashModel& m_model;
     QLabel* m_label;
-    bool m_shownOnce = false;
 };
 
 } // namespace tikanda

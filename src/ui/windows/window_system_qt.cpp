@@ -70,7 +70,7 @@ void keepOffTaskbar(QWidget& window) {
     if (!d) return;
     // Set on the unmapped window; Qt adds its own states to these when it maps it.
     const auto id = static_cast<Window>(window.winId());
-    // One round trip for the three names (a start-up waits on each).
+    // One round trip for the three names.
     char* names[3] = {const_cast<char*>("_NET_WM_STATE"),
                       const_cast<char*>("_NET_WM_STATE_SKIP_TASKBAR"),
                       const_cast<char*>("_NET_WM_STATE_SKIP_PAGER")};
