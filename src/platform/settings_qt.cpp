@@ -7,6 +7,10 @@
 // refuses to write at all where it cannot do so (atomic sync is required by default): a
 // failed save leaves the previous file as it was.
 //
+// QSettings writes its changes at the next turn of the event loop; at start-up, where the
+// factory values are stored anew, that is while the main window is being mapped. Changes
+// are written two seconds after they were made instead, or at once by flush().
+//
 // Two faults of QSettings are handled here:
 // - A file damaged by hand is read as far as it goes and written anew, well-formed, by the
 //   next save; but its status stays FormatError from the read, which also hides a failed
@@ -19,10 +23,12 @@
 
 #include "platform/platform_qt.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QLockFile>
 #include <QSettings>
 #include <QStringList>
+#include <QTimer>
 
 #include <map>
 #include <optional>
@@ -62,6 +68,28 @@ std::string textOf(const QVariant& v) {
 }
 } // namespace
 
+// Holds back QSettings' own write of its changes (an update request) and writes them a
+// little later.
+class DeferredWrite : public QObject {
+public:
+    explicit DeferredWrite(QSettings& s) : QObject(&s) {
+        m_timer.setSingleShot(true);
+        m_timer.setInterval(2000);
+        connect(&m_timer, &QTimer::timeout, &s, [&s] { s.sync(); });
+        s.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::UpdateRequest) return false;
+        m_timer.start();
+        return true;
+    }
+
+private:
+    QTimer m_timer;
+};
+
 struct QtSettingsStore::Impl {
     // The store of the application "RVTikanda"; another application name (never used by
     // this program) gets its own organization file rather than mixing into ours.
@@ -77,6 +105,7 @@ struct QtSettingsStore::Impl {
         auto s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QString::fromStdString(app));
         removeStaleLock(*s);
+        new DeferredWrite(*s);
         return s;
     }
 };

@@ -99,6 +99,22 @@ TEST_F(SettingsStoreTest, WritesOneUtf8FileWithASectionPerGroupAndReadsEveryText
     EXPECT_EQ(again.get(kApp, "Nowhere", "Text", "fallback"), "fallback");
 }
 
+// Changes are not written while the event loop turns at once (at start-up that would be
+// while the main window appears), but a little later without a flush: nothing set is left
+// unwritten in a program that runs on.
+TEST_F(SettingsStoreTest, ChangesAreWrittenALittleLaterWithoutAFlush) {
+    QtSettingsStore store;
+    QElapsedTimer since;
+    since.start();
+    store.set(kApp, "Default", "Zvuk", "0");
+    QCoreApplication::processEvents();
+    if (since.elapsed() < 1500) EXPECT_FALSE(read().contains("Zvuk=0")) << "written at once";
+    QDeadlineTimer deadline(20000);
+    while (!read().contains("Zvuk=0") && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    EXPECT_TRUE(read().startsWith("[Default]\nZvuk=0\n")) << read().toStdString();
+}
+
 // Every line empty, a [section] or a key=value of printable text.
 bool wellFormed(const QByteArray& file) {
     static const QRegularExpression line(QStringLiteral("^(|\\[[^\\]]+\\]|[^=\\[]+=.*)$"));
