@@ -36,14 +36,12 @@ struct FakeClock : Clock, RunClock {
         run += d;
         jumpMs(d);
     }
-    // The wall clock set forward or back.
+    // The wall clock set forward or back (never to before day 0).
     void jump(Seconds s) { jumpMs(s * 1000); }
     void jumpMs(std::int64_t d) {
         const std::int64_t v = t.serial() * 1000 + ms + d;
-        const std::int64_t sec = v >= 0 ? v / 1000 : -((-v + 999) / 1000);
-        ms = int(v - sec * 1000);
-        t = {sec >= 0 ? sec / 86400 : -((-sec + 86399) / 86400), 0};
-        t.second = int(sec - t.day * 86400);
+        ms = int(v % 1000);
+        t = {v / 1000 / 86400, int(v / 1000 % 86400)};
     }
 };
 
@@ -184,8 +182,8 @@ struct FakeWindows : WindowSystem {
     void alarmWindowUnloaded(FrmAlarm&) override {}
 };
 
-// One main window on the fake platform. The window is constructed but not started:
-// call w.Form_Load() where a test needs the start-up sequence.
+// One main window on the fake platform, or over the given settings store. The window is
+// constructed but not started: call w.Form_Load() where a test needs the start-up sequence.
 struct Rig {
     FakeClock clock;
     FakeTimers timers;
@@ -200,10 +198,13 @@ struct Rig {
     FakeExit exit;
     FakeWindows windows;
     FakeScreenSaver screenSaver;
-    Services svc{clock, timers,   sound, keys, messages, popups, dialogs,
-                 help,  settings, env,   exit, windows,  clock,  screenSaver};
+    SettingsStore& store; // the fake unless a test gives another
+    Services svc{clock, timers, sound, keys, messages, popups, dialogs,
+                 help,  store,  env,   exit, windows,  clock,  screenSaver};
     ProgramState program;
     FrmTikanda w{svc, program};
+
+    explicit Rig(SettingsStore* real = nullptr) : store(real ? *real : settings) {}
 
     // One second passes and every enabled timer fires once.
     void tick(int n = 1) {

@@ -30,52 +30,27 @@ protected:
         qputenv("XDG_CONFIG_HOME", dir.toUtf8());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
     }
-    // The settings file in dir (the temporary folder by default).
-    QByteArray read(QString dir = {}) const {
-        QFile f((dir.isEmpty() ? m_tmp.path() : dir) + QStringLiteral("/RVTikanda.conf"));
+    static QString file(const QString& dir) { return dir + QStringLiteral("/RVTikanda.conf"); }
+    QByteArray read(const QString& dir = {}) const {
+        QFile f(file(dir.isEmpty() ? m_tmp.path() : dir));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    QString lockFile() const { return m_tmp.filePath(QStringLiteral("RVTikanda.conf.lock")); }
     QTemporaryDir m_tmp;
 };
-// The program-level cases, under the name the end-to-end scripts run them by.
-using SettingsFaults = SettingsStoreTest;
 
-// No room for more than a few bytes in any file written during the scope, for root as
-// well: a write beyond the limit fails (EFBIG) instead of raising SIGXFSZ.
+// No room for more than 16 bytes in any file written during the scope, for root as well:
+// a write beyond the limit fails (EFBIG) instead of raising SIGXFSZ.
 struct NoRoom {
+    void (*oldHandler)(int) = signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
-    void (*oldHandler)(int);
-    NoRoom() : oldHandler(signal(SIGXFSZ, SIG_IGN)) {
+    NoRoom() {
         getrlimit(RLIMIT_FSIZE, &old);
-        rlimit few = old;
-        few.rlim_cur = 16;
+        const rlimit few{16, old.rlim_max};
         EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &few), 0);
     }
     ~NoRoom() {
         setrlimit(RLIMIT_FSIZE, &old);
         signal(SIGXFSZ, oldHandler);
-    }
-};
-
-// One main window over the real store, with the fake platform for the rest.
-struct RealStoreWindow {
-    Rig rig;
-    QtSettingsStore store;
-    Services svc{rig.clock, rig.timers, rig.sound, rig.keys, rig.messages, rig.popups, rig.dialogs,
-                 rig.help,  store,      rig.env,   rig.exit, rig.windows,  rig.clock};
-    ProgramState program;
-    FrmTikanda w{svc, program};
-
-    // Start-up, then the orderly exit answered with "Ano"; how often a failed save was told.
-    int startAndQuit() {
-        w.Form_Load();
-        rig.messages.answers = {MsgAnswer::Yes};
-        w.mnuKonec_Click();
-        return int(
-            std::count_if(rig.messages.shown.begin(), rig.messages.shown.end(), [](const auto& m) {
-                return m.text == "Nastavení se nepodařilo uložit.";
-            }));
     }
 };
 
@@ -99,9 +74,8 @@ TEST_F(SettingsStoreTest, WritesOneUtf8FileWithASectionPerGroupAndReadsEveryText
     EXPECT_EQ(again.get(kApp, "Nowhere", "Text", "fallback"), "fallback");
 }
 
-// Changes are not written while the event loop turns at once (at start-up that would be
-// while the main window appears), but a little later without a flush: nothing set is left
-// unwritten in a program that runs on.
+// Not written at the next turn of the event loop (at start-up the main window is being
+// mapped then), but a little later without a flush.
 TEST_F(SettingsStoreTest, ChangesAreWrittenALittleLaterWithoutAFlush) {
     QtSettingsStore store;
     QElapsedTimer since;
@@ -125,10 +99,10 @@ bool wellFormed(const QByteArray& file) {
     return true;
 }
 
-// Start-up and the orderly exit over each fault: whether the failed save was told (once),
-// and the file after it. A damaged file is read as far as it goes and saved well-formed
-// without a word; a save that fails leaves the old file as it was.
-TEST_F(SettingsFaults, StartAndExitOverADamagedFileAFolderBlockedOrMissingAndNoRoom) {
+// Start-up and the orderly exit ("Ano") over each fault: whether the failed save was told
+// (once), and the file after it. A damaged file is read as far as it goes and saved
+// well-formed without a word; a save that fails leaves the old file as it was.
+TEST_F(SettingsStoreTest, StartAndExitOverADamagedFileAFolderBlockedOrMissingAndNoRoom) {
     const QByteArray good = "[User]\nText=ahoj\n";
     const struct {
         const char* name;
@@ -152,16 +126,22 @@ TEST_F(SettingsFaults, StartAndExitOverADamagedFileAFolderBlockedOrMissingAndNoR
         useFolder(dir);
         if (!c.old.isEmpty()) {
             QDir().mkpath(dir);
-            QFile f(dir + QStringLiteral("/RVTikanda.conf"));
+            QFile f(file(dir));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.old) == c.old.size());
         }
-        int told = 0;
+        std::vector<ShownMessage> shown;
         {
             std::optional<NoRoom> noRoom;
             if (c.noRoom) noRoom.emplace();
-            told = RealStoreWindow().startAndQuit(); // also its end, while there is no room
+            QtSettingsStore store;
+            Rig rig(&store); // its end falls while there is no room as well
+            rig.w.Form_Load();
+            rig.messages.answers = {MsgAnswer::Yes};
+            rig.w.mnuKonec_Click();
+            shown = rig.messages.shown;
         }
-        EXPECT_EQ(told, c.told);
+        EXPECT_EQ(std::ranges::count(shown, "Nastavení se nepodařilo uložit.", &ShownMessage::text),
+                  c.told);
         const QByteArray saved = read(dir);
         if (c.told) {
             EXPECT_EQ(saved, c.old);
@@ -173,26 +153,25 @@ TEST_F(SettingsFaults, StartAndExitOverADamagedFileAFolderBlockedOrMissingAndNoR
     }
 }
 
-// ---- A save killed half way ----
-
 // Generation g of a large settings text (300 kB), marked with g throughout.
 std::string payload(int g) {
     return std::to_string(g) + ":" + std::string(300000, char('a' + g % 26));
 }
-// The generation of the text a file holds whole; -1 for a damaged or missing file (none is
-// there before the first save).
+// The generation of the text a file holds whole; -1 for a damaged or missing file.
 int completeGeneration(const QByteArray& bytes) {
     const int at = bytes.indexOf("\nText=") + 6;
     const int g = at < 6 ? -1 : bytes.mid(at, bytes.indexOf(':', at) - at).toInt();
     return bytes.contains(("\nText=" + payload(g) + "\n").c_str()) ? g : -1;
 }
 
-TEST_F(SettingsFaults, ASaveKilledHalfWayLeavesTheOldOrTheNewFile) {
+TEST_F(SettingsStoreTest, ASaveKilledHalfWayLeavesTheOldOrTheNewFile) {
+    const QString lock = file(m_tmp.path()) + QStringLiteral(".lock");
     int lastSeen = -1, killedAfterProgress = 0;
     for (int round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
-        if (child == 0) { // save ever newer generations until killed; never return
+        if (child == 0) { // saves ever newer generations until killed
             QtSettingsStore store;
             for (int g = lastSeen + 1;; ++g) {
                 store.set(kApp, "User", "Text", payload(g));
@@ -204,22 +183,22 @@ TEST_F(SettingsFaults, ASaveKilledHalfWayLeavesTheOldOrTheNewFile) {
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-        // A lock file the killed writer left behind goes when the store is opened next, so
-        // that no save waits for it to grow old.
+        // The lock file the killed writer left behind goes when the store is opened next,
+        // so that no save waits for it to grow old.
         QtSettingsStore().get(kApp, "User", "Text", "");
-        EXPECT_FALSE(QFile::exists(lockFile())) << "round " << round;
+        EXPECT_FALSE(QFile::exists(lock));
         const int g = completeGeneration(read());
-        ASSERT_GE(g, lastSeen) << "round " << round << ": no complete file";
+        ASSERT_GE(g, lastSeen) << "no complete file";
         killedAfterProgress += g > lastSeen;
         lastSeen = g;
     }
     EXPECT_GT(killedAfterProgress, 0) << "the writer never got a save done";
     EXPECT_TRUE(QtSettingsStore().get(kApp, "User", "Text", "?") == payload(lastSeen));
     // The lock of a live writer stays.
-    QLockFile live(lockFile());
+    QLockFile live(lock);
     ASSERT_TRUE(live.tryLock(0));
     QtSettingsStore().get(kApp, "User", "Text", "");
-    EXPECT_TRUE(QFile::exists(lockFile()));
+    EXPECT_TRUE(QFile::exists(lock));
 }
 
 } // namespace
