@@ -10,9 +10,6 @@ namespace {
 constexpr int Shift = 1, Ctrl = 2, Alt = 4;
 constexpr int F2 = 113, F3 = 114, F4 = 115, Esc = 27;
 
-// What the rows act on: run state, "Min" button, window state, text edit open, file dialogs
-// shown, sound (SoundMode, check mark, "Zvuk" button), exits, the alarm window (loaded,
-// AlarmUp) and the alarm text.
 std::string fields(Rig& r) {
     auto& w = r.w;
     auto n = [](auto v) { return std::to_string(v); };

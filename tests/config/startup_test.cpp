@@ -8,7 +8,6 @@ namespace {
 TEST(Switches, AnyCaseAnywhereInTheCommandLineTrimTheWindow) {
     // The command line, then whether it holds NOMENU, NOSOUND, NOBAR, and the window height.
     const std::tuple<const char*, bool, bool, bool, int> cases[] = {
-        {"", false, false, false, 3510},
         {"tikanda /xNoMenuX", true, false, false, 3210},
         {"tikanda -nobar", false, false, true, 3090},
         {"tikanda NoSound", false, true, false, 3510},

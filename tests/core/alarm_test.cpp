@@ -27,8 +27,7 @@ TEST_F(AlarmTest, ADueAlarmOpensTheWindowAndRestoresTheStoppedMainWindow) {
     FrmAlarm& a = *w.frmAlarm();
     EXPECT_TRUE(rig.sound.preloaded.empty() && rig.sound.played.empty());
     EXPECT_EQ(a.lblAlarm[0].Caption + " " + a.lblAlarm[3].Caption, "Budíček! 09:00:03");
-    // Restored in the same tick, with the focus in the hours field; the run commands are
-    // those of a stop by hand (see RunControl).
+    // Restored in the same tick, with the focus in the hours field.
     EXPECT_EQ(w.WindowState, 0);
     EXPECT_EQ(w.Caption, "Tikanda 1.3");
     EXPECT_EQ(w.ActiveControl, &w.txtHod);
