@@ -20,8 +20,7 @@ protected:
     Rig r;
     FrmTikanda& w = r.w;
 
-    // Types the characters into the focused field as a user would: the key press, the
-    // edit (replacing a selection), then the key release.
+    // Types into the focused field as a user would: key press, edit (over a selection), release.
     void type(const std::string& chars) {
         for (char ch : chars) {
             Control* f = w.ActiveControl;

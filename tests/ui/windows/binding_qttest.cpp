@@ -1,5 +1,4 @@
-// The Qt binding of the main window, on the offscreen platform, with the fake platform
-// services and the real behaviour.
+// The main window's Qt binding on the offscreen platform: fake services, real behaviour.
 
 #include "ui/windows/binding_qt.h"
 #include "fakes.h"
