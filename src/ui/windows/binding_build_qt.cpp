@@ -173,6 +173,17 @@ QWidget* TikandaBinding::clickable(QAbstractButton* button, Bound& b) {
     return button;
 }
 
+void TikandaBinding::routeEdits(QLineEdit* edit, Bound& b) {
+    // Typing goes to the model, and the field already shows the selection the model keeps
+    // after it: the next sync need not set it again.
+    connect(edit, &QLineEdit::textEdited, this, [this, &b](const QString& t) {
+        m_w.textEdited(*b.c, t.toStdString());
+        b.selStart = b.c->SelStart;
+        b.selLength = b.c->SelLength;
+        sync();
+    });
+}
+
 void TikandaBinding::buildControl(Control& c) {
     if (c.kind == Kind::Line || c.kind == Kind::Shape) return; // painted by the panel
     auto b = std::make_unique<Bound>();
@@ -200,12 +211,7 @@ void TikandaBinding::buildControl(Control& c) {
         e->setMaxLength(c.MaxLength > 0 ? c.MaxLength : 32767);
         e->setAccessibleName(qs(c.ToolTipText));
         e->setContextMenuPolicy(Qt::DefaultContextMenu);
-        connect(e, &QLineEdit::textEdited, this, [this, bp = b.get()](const QString& t) {
-            m_w.textEdited(*bp->c, t.toStdString());
-            bp->selStart = bp->c->SelStart;
-            bp->selLength = bp->c->SelLength;
-            sync();
-        });
+        routeEdits(e, *b);
         b->edit = e;
         b->w = e;
         break;
@@ -293,12 +299,7 @@ void TikandaBinding::editableCombo(Bound& b) {
     cb->setCompleter(nullptr); // the text exactly as typed: no completion, no case change
     cb->lineEdit()->setContextMenuPolicy(Qt::DefaultContextMenu);
     if (b.c->MaxLength > 0) cb->lineEdit()->setMaxLength(b.c->MaxLength);
-    connect(cb->lineEdit(), &QLineEdit::textEdited, this, [this, bp = &b](const QString& t) {
-        m_w.textEdited(*bp->c, t.toStdString());
-        bp->selStart = bp->c->SelStart;
-        bp->selLength = bp->c->SelLength;
-        sync();
-    });
+    routeEdits(cb->lineEdit(), b);
     b.selStart = -1;
 }
 

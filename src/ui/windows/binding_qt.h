@@ -17,6 +17,7 @@
 class QAbstractButton;
 class QAction;
 class QKeyEvent;
+class QLineEdit;
 class QMainWindow;
 class QMenu;
 class QMenuBar;
@@ -89,6 +90,8 @@ private:
     void buildControl(form::Control& c);
     // A button's focus policy and click route; returns the button.
     QWidget* clickable(QAbstractButton* button, Bound& b);
+    // A text field's typing route to the model.
+    void routeEdits(QLineEdit* edit, Bound& b);
     void editableCombo(Bound& b);
     void buildToolbar();
     void buildMenus();
