@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace tikanda::test {
@@ -26,10 +27,19 @@ struct FakeClock : Clock, RunClock {
     LocalMoment t{20000, 9 * 3600};
     int ms = 0;
     std::int64_t run = 0;
+    std::string boot = "boot-1";
     LocalMoment now() const override { return t; }
     std::string shortDate(std::int64_t day) const override { return "day " + std::to_string(day); }
+    std::int64_t utcMs() const override { return t.serial() * 1000 + ms; } // local time is UTC
     std::int64_t nowMs() const override { return run; }
     std::int64_t secondStartMs() const override { return run - ms; }
+    std::string bootId() const override { return boot; }
+    // The machine restarted: a new boot whose run clock begins near zero.
+    void reboot(Seconds down) {
+        jump(down);
+        run = 5000 + ms;
+        boot += "+";
+    }
     void set(int h, int m, int s) { t = {20000, h * 3600 + m * 60 + s}; }
     void advance(Seconds s) { advanceMs(s * 1000); }
     void advanceMs(std::int64_t d) {
@@ -175,6 +185,26 @@ struct FakeExit : ProcessExit {
     void endNow(int code) override { codes.push_back(code); }
 };
 
+// The state folder of the copies on one machine: the file each copy holds, by copy.
+struct FakeRunStore : RunStateStore {
+    std::optional<std::string> file;  // this copy's state file
+    std::optional<std::string> toTake; // a file left by a copy that is gone
+    int setAsideDamaged = 0, leftAlone = 0, saves = 0;
+    std::optional<std::string> taken() override {
+        if (toTake) file = toTake;
+        return std::exchange(toTake, std::nullopt);
+    }
+    void setAside(bool damaged) override {
+        ++(damaged ? setAsideDamaged : leftAlone);
+        file.reset();
+    }
+    void save(const std::string& text) override {
+        ++saves;
+        file = text;
+    }
+    void remove() override { file.reset(); }
+};
+
 struct FakeWindows : WindowSystem {
     std::function<void()> onDoEvents = [] {};
     void doEvents() override { onDoEvents(); }
@@ -198,13 +228,23 @@ struct Rig {
     FakeExit exit;
     FakeWindows windows;
     FakeScreenSaver screenSaver;
+    FakeRunStore runStore;
     SettingsStore& store; // the fake unless a test gives another
-    Services svc{clock, timers, sound, keys, messages, popups, dialogs,
-                 help,  store,  env,   exit, windows,  clock,  screenSaver};
+    Services svc{clock, timers, sound, keys, messages, popups,      dialogs,
+                 help,  store,  env,   exit, windows,  clock,  screenSaver, runStore};
     ProgramState program;
     FrmTikanda w{svc, program};
 
     explicit Rig(SettingsStore* real = nullptr) : store(real ? *real : settings) {}
+
+    // A countdown brought to the given state by the run commands (0 stopped, 1 running,
+    // 2 paused), with no tick yet.
+    void bring(int state) {
+        if (state == 0) return;
+        w.optionChosen(w.optZa);
+        w.cmdOK_Click();
+        if (state == 2) w.Pauza();
+    }
 
     // One second passes and every enabled timer fires once.
     void tick(int n = 1) {

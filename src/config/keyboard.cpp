@@ -18,7 +18,7 @@ void FrmTikanda::Form_KeyUp(int KeyCode, int Shift) {
         program().AlarmUp = false;
     }
 
-    if (KeyCode == vk::Escape && RunState == 1) PressMnuIkona();
+    if (KeyCode == vk::Escape && runState() == RunState::Running) PressMnuIkona();
 
     // Without the menu bar these keys stand in for the menu shortcuts; the guards
     // stand in for the enabled state of the menu items.
@@ -36,6 +36,7 @@ void FrmTikanda::Form_KeyUp(int KeyCode, int Shift) {
     // Ctrl+Alt+F4 ends the program at once: no question, nothing saved.
     if (Shift == CtrlAlt && KeyCode == vk::F4) {
         Answer = 1;
+        dropRun();
         services().exit.endNow(0);
         return;
     }

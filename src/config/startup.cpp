@@ -46,13 +46,15 @@ void FrmTikanda::Form_Load() {
     if (contains(WorkText, "NOBAR")) reduction += applyNoBar();
     Height -= reduction;
 
-    RunState = 0;
     Aktivace("User");
+    m_settingsLoaded = true;
     TimeSet();
     linAlarm.X1 = 480;
     linAlarm.Y1 = 480;
     linAlarm.X2 = 480;
     linAlarm.Y2 = 460;
+    // A run a copy that ended left behind comes back before the window shows.
+    restoreRun();
     m_svc.help.setHelpFile("TIKANDA.HLP");
     Caption = kTitle;
 
@@ -80,7 +82,14 @@ void FrmTikanda::Konec() {
         m_svc.messages.show("Nastavení se nepodařilo uložit.", kTitle, MsgIcon::Exclamation,
                             MsgButtons::Ok);
     frmSplash.Visible = false;
+    dropRun();
     m_svc.exit.endNow(0);
+}
+
+FrmTikanda::SessionSave FrmTikanda::SessionEnd() {
+    syncRunState(); // the pending run stays for the next start
+    if (!m_settingsLoaded) return SessionSave::NotLoaded;
+    return SaveSettings() ? SessionSave::Saved : SessionSave::Failed;
 }
 
 void FrmTikanda::Form_Unload(int& Cancel) {

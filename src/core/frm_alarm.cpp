@@ -4,8 +4,9 @@
 namespace tikanda {
 
 FrmAlarm::FrmAlarm(Services& svc, ProgramState& program, Timer& mainTimer,
-                   std::function<void()> afterTick)
-    : m_svc(svc), m_program(program), m_mainTimer(mainTimer), m_afterTick(std::move(afterTick)) {}
+                   std::function<void()> afterTick, std::function<void()> unloaded)
+    : m_svc(svc), m_program(program), m_mainTimer(mainTimer), m_afterTick(std::move(afterTick)),
+      m_unloadedHook(std::move(unloaded)) {}
 
 FrmAlarm::~FrmAlarm() = default;
 
@@ -67,6 +68,7 @@ void FrmAlarm::KonecAlarmu() {
     // window, and its timer with it, at the next alarm.
     if (m_timer) m_timer->setEnabled(false);
     m_svc.windows.alarmWindowUnloaded(*this);
+    if (m_unloadedHook) m_unloadedHook();
 }
 
 } // namespace tikanda

@@ -15,9 +15,9 @@ class FrmAlarm : public form::FrmAlarmModel {
 public:
     // mainTimer: the main window's tick, switched off while this window exists.
     // afterTick runs at the end of every tick of this window, when nothing of the window is
-    // in use any more: the owner may destroy it there.
+    // in use any more: the owner may destroy it there. unloaded runs when it is unloaded.
     FrmAlarm(Services& svc, ProgramState& program, Timer& mainTimer,
-             std::function<void()> afterTick = {});
+             std::function<void()> afterTick = {}, std::function<void()> unloaded = {});
     ~FrmAlarm();
 
     // Event handlers.
@@ -41,6 +41,7 @@ private:
     ProgramState& m_program;
     Timer& m_mainTimer;
     std::function<void()> m_afterTick;
+    std::function<void()> m_unloadedHook;
     std::unique_ptr<Timer> m_timer;
     bool m_unloaded = false;
     int m_ticking = 0;

@@ -17,9 +17,16 @@ FrmAlarm& FrmTikanda::loadAlarmWindow() {
     // The window before may be unloaded from inside its own tick (a dismissal processed
     // there, then this alarm): it must outlive that tick.
     if (m_alarm && m_alarm->ticking()) m_replacedAlarms.push_back(std::move(m_alarm));
-    m_alarm = std::make_unique<FrmAlarm>(m_svc, m_program, *m_tmrAlarm, [this] {
-        std::erase_if(m_replacedAlarms, [](const auto& a) { return !a->ticking(); });
-    });
+    // The run stands still while the window is open, and counts on once it goes.
+    m_run.hold(runNow());
+    m_alarm = std::make_unique<FrmAlarm>(
+        m_svc, m_program, *m_tmrAlarm,
+        [this] { std::erase_if(m_replacedAlarms, [](const auto& a) { return !a->ticking(); }); },
+        [this] {
+            m_shownAlarm.reset();
+            m_run.release(runNow());
+            syncRunState();
+        });
     m_svc.windows.alarmWindowLoaded(*m_alarm);
     m_alarm->Form_Load();
     return *m_alarm;

@@ -11,11 +11,14 @@
 
 #include "core/frm_alarm.h"
 #include "core/program_state.h"
+#include "core/run.h"
 #include "core/time_text.h"
 #include "platform/interfaces.h"
 #include "form/form_windows.h"
 
 #include <array>
+#include <map>
+#include <optional>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -31,9 +34,7 @@ public:
     ~FrmTikanda();
 
     // ---- Window variables ----
-    int RunState = 0;        // 0 stopped, 1 running, 2 paused
     Seconds OneSec = 1;      // set at start-up from "00:00:01"
-    Seconds RunTime = 0;     // Za: time still to run; S: time run so far
     std::string AlarmText;
     bool NoBar = false;
     std::string WorkText;
@@ -48,11 +49,28 @@ public:
     FrmAlarm* frmAlarm() const { return m_alarm && !m_alarm->unloaded() ? m_alarm.get() : nullptr; }
     Timer& mainTimer() { return *m_tmrAlarm; }
 
+    // ---- The run (core/run.h; drawn and kept in core/tick.cpp, run_control.cpp) ----
+    const Run& run() const { return m_run; }
+    RunState runState() const { return m_run.state(); }
+    // One reading of the clocks for everything an event or a tick does.
+    RunNow runNow() const;
+    // Draws the run display (or, minimised, the caption) from the run.
+    void drawRun(const RunNow& now);
+    // Writes the pending run to the state file when it changed since the last write, or
+    // removes the file when nothing is pending any more. Never rewritten by a tick.
+    void syncRunState();
+    // An end the user chose: the pending run is dropped with the program.
+    void dropRun();
+    // An end the user did not choose (a logout, a shutdown, a signal, the loss of the
+    // display): the settings are saved as at an orderly exit, without question or box, and
+    // the pending run is kept for the next start. Before start-up has loaded the settings
+    // there is nothing to save. The caller ends the process.
+    enum class SessionSave { NotLoaded, Saved, Failed };
+    SessionSave SessionEnd();
+
     // ---- Tick and target time (core/tick.cpp) ----
     void tmrAlarm_Timer();
     Seconds Cas();
-    // A run starts or resumes from RunTime now: the count of its seconds begins here.
-    void markRunStart();
 
     // ---- Run control (core/run_control.cpp) ----
     void cmdOK_Click();
@@ -226,21 +244,36 @@ public:
     // Sets a text box's text and runs its Change handler, as an assignment does.
     void setText(form::Control& c, const std::string& text);
 
-    // Tracks the previous tick of a time-of-day run (or its start).
-    LocalMoment lastRunCheck;
-
 private:
-    Seconds runSeconds() const;
+    // The commands, buttons and captions of a running or paused run.
+    void showRunning();
+    void showPaused();
+    // Runs the focused time field's leave check, so that a start uses what it then shows.
+    void checkFocusedField();
+    // Opens the alarm window for `text`, announced at `at`.
+    void openAlarmWindow(const std::string& text, const LocalMoment& at);
+    // Puts back the run a copy that ended left behind (start-up, after the settings).
+    void restoreRun();
+    std::map<std::string, std::string> runRecord(const RunNow& now) const;
     void closeTextEdit();
     void gotFocus(form::Control& c);
     void lostFocus(form::Control& c);
 
     Services& m_svc;
     ProgramState& m_program;
-    // RunTime when the run started or resumed, and the run clock's moment of that (the
-    // start of its wall-clock second).
-    Seconds m_runBase = 0;
-    std::int64_t m_runFromMs = 0;
+    Run m_run;
+    // The alarm window shown, as the state file keeps it: its text and when it was announced.
+    struct ShownAlarm {
+        std::string text;
+        std::int64_t announcedUtcMs = 0;
+    };
+    std::optional<ShownAlarm> m_shownAlarm;
+    // A restored alarm window (m_shownAlarm), opened at the first tick above the shown main
+    // window, announced at this local moment.
+    std::optional<LocalMoment> m_alarmToReopen;
+    // The record last written to the state file, without its moment of writing.
+    std::string m_writtenRun;
+    bool m_settingsLoaded = false;
     std::unique_ptr<Timer> m_tmrAlarm;
     std::unique_ptr<FrmAlarm> m_alarm;
     // Replaced alarm windows that were inside their own tick then; each goes at its tick's end.

@@ -37,32 +37,53 @@ void FrmTikanda::cmdOK_Click() {
         return;
     }
 
-    // Start from the entry fields, or resume from the held value.
-    if (RunState != 2) lblStopky.Caption = timetext::format(Cas());
-    RunTime = timetext::parseRunValue(lblStopky.Caption).value_or(0);
-    RunState = 1;
-    markRunStart();
+    const RunNow now = runNow();
+    if (m_run.state() == RunState::Paused) {
+        m_run.resume(now); // from the held value; the fields are not read
+    } else {
+        // The run is what the fields show once the focused one has been checked.
+        checkFocusedField();
+        const RunMode mode = optV.Value    ? RunMode::TimeOfDay
+                             : optZa.Value ? RunMode::Countdown
+                                           : RunMode::Stopwatch;
+        m_run.start(mode, Cas(), now);
+    }
+    drawRun(now);
     // Decode the alarm sound now so that the alarm itself starts playing at once.
     if (m_program.SoundMode == 1) m_svc.sound.preload(m_program.SoundFile);
+    showRunning();
+    if (tlbCas.button("Min").Value == 1) WinMin(1);
+}
 
+void FrmTikanda::showRunning() {
+    const bool timeOfDay = m_run.mode() == RunMode::TimeOfDay;
     cmdStorno.Caption = "Pauza";
     cmdStorno.WhatsThisHelpID = 13025;
-    if (optV.Value) {
+    if (timeOfDay) {
         cmdStorno.Caption = "Stop";
         cmdStorno.ToolTipText = "Ukončí odpočet";
         cmdStorno.WhatsThisHelpID = 13030;
     } else {
-        cmdStorno.ToolTipText = optZa.Value ? "Pozastaví odečet" : "Pozastaví stopky";
+        cmdStorno.ToolTipText =
+            m_run.mode() == RunMode::Countdown ? "Pozastaví odečet" : "Pozastaví stopky";
     }
     fraNastav.Enabled = false;
     fraAlarm.Enabled = false;
     MenuSPS(false, false, true);
     MenuEnabled(false);
     TlbSPS(false, false, true);
-    tlbCas.button("Pauza").Enabled = !optV.Value;
-    mnuPauza.Enabled = !optV.Value;
+    tlbCas.button("Pauza").Enabled = !timeOfDay;
+    mnuPauza.Enabled = !timeOfDay;
     cmdOK.Enabled = false;
-    if (tlbCas.button("Min").Value == 1) WinMin(1);
+}
+
+void FrmTikanda::checkFocusedField() {
+    if (ActiveControl == &txtHod)
+        txtHod_LostFocus();
+    else if (ActiveControl == &txtMin)
+        txtMin_LostFocus();
+    else if (ActiveControl == &txtSec)
+        txtSec_LostFocus();
 }
 
 void FrmTikanda::cmdStorno_Click() {
@@ -75,22 +96,20 @@ void FrmTikanda::cmdStorno_Click() {
         return;
     }
 
-    switch (RunState) {
-    case 0:
+    switch (m_run.state()) {
+    case RunState::Stopped:
         Konec();
         break;
-    case 1:
-        if (optV.Value) {
+    case RunState::Running:
+        if (m_run.mode() == RunMode::TimeOfDay) {
             Stopka();
         } else {
             Pauza();
             SetFocus(cmdOK);
         }
         break;
-    case 2:
+    case RunState::Paused:
         Stopka();
-        break;
-    default:
         break;
     }
 }
@@ -102,6 +121,7 @@ void FrmTikanda::cmdOK_MouseDown(int Button, int, float, float) {
 void FrmTikanda::cmdStorno_MouseDown(int Button, int Shift, float, float) {
     if (Button == mouse::Left && Shift > 0) {
         // Shift, Ctrl or Alt with a left click: end at once, without question or saving.
+        dropRun();
         m_svc.exit.endNow(0);
         return;
     }
@@ -109,17 +129,26 @@ void FrmTikanda::cmdStorno_MouseDown(int Button, int Shift, float, float) {
 }
 
 void FrmTikanda::Pauza() {
+    const RunNow now = runNow();
+    m_run.pause(now);
+    drawRun(now);
+    showPaused();
+}
+
+void FrmTikanda::showPaused() {
     TlbSPS(true, false, true);
     MenuSPS(true, false, mnuStop.Enabled);
     cmdOK.Enabled = true;
     cmdStorno.Caption = "Stop";
     cmdStorno.ToolTipText = "Ukončí odpočet";
     cmdStorno.WhatsThisHelpID = 13030;
-    RunState = 2;
 }
 
 void FrmTikanda::Stopka() {
-    RunState = 0;
+    const RunNow now = runNow();
+    m_run.stop(now);
+    if (WindowState != 1 && m_run.mode() != RunMode::TimeOfDay)
+        lblStopky.Caption = timetext::format(m_run.value(now));
     lblStopky.ToolTipText = "Pravé tlačítko myši nastaví barvu";
     Alarm();
     MenuSPS(true, false, false);

@@ -43,84 +43,63 @@ std::optional<double> numberOf(const std::string& text) {
 } // namespace
 
 void FrmTikanda::tmrAlarm_Timer() {
-    const LocalMoment now = m_svc.clock.now();
+    const RunNow now = runNow();
 
     if (WindowState != 1) {
-        lblAktualni.Caption = timetext::format(now.second);
-        lblAktualni.ToolTipText = m_svc.clock.shortDate(now.day);
+        lblAktualni.Caption = timetext::format(now.wall.second);
+        lblAktualni.ToolTipText = m_svc.clock.shortDate(now.wall.day);
         if (shpCifernik.Visible) TimeSet();
     }
 
-    if (RunState != 1) return;
-
-    if (optV.Value) {
-        const std::string target = lblStopky.Caption;
-        if (const auto t = timetext::parseTimeOfDay(target)) {
-            // Due in the target minute from the target second on; and, so that an alarm is
-            // never lost to a suspend or a held-up program, whenever the latest occurrence of
-            // the target moment lies after the previous tick of the run (or its start).
-            const bool sameMinute =
-                timetext::formatHourMinute(now.second) == timetext::formatHourMinute(*t) &&
-                now.second >= *t;
-            Seconds latest = now.day * kDay + *t;
-            if (latest > now.serial()) latest -= kDay;
-            const bool passed = latest > lastRunCheck.serial();
-            lastRunCheck = now;
-            if (sameMinute || passed) Alarm();
-        } else {
-            lastRunCheck = now;
-        }
-
-        if (WindowState == 1) {
-            Caption = "V " + target + " alarm: " + AlarmText;
-        } else {
-            // From the target read above: an alarm just raised has reset lblStopky, and
-            // the time to go of a target that has arrived is 0:00:00, not the time to midnight.
-            const auto shown = timetext::parseTimeOfDay(lblAktualni.Caption);
-            const auto t = timetext::parseTimeOfDay(target);
-            if (shown && t) {
-                // A target earlier than now is tomorrow's.
-                const Seconds toGo = *t >= *shown ? *t - *shown : *t + kDay - *shown;
-                lblStopky.ToolTipText = timetext::format(toGo);
-            }
-        }
+    // A restored alarm window comes back above the main window, shown by now.
+    if (m_alarmToReopen) {
+        const LocalMoment at = *m_alarmToReopen;
+        const std::string text = m_shownAlarm ? m_shownAlarm->text : AlarmText;
+        m_alarmToReopen.reset();
+        if (m_program.SoundMode == 1) m_svc.sound.play(m_program.SoundFile);
+        m_svc.keys.sendKey(vk::F16);
+        m_svc.screenSaver.simulateUserActivity();
+        openAlarmWindow(text, at);
+        m_program.AlarmUp = true;
+        syncRunState();
+        return;
     }
 
-    if (optZa.Value) {
-        RunTime = m_runBase - runSeconds() * OneSec;
-        // A countdown whose end passed while no tick ran stops at zero, as one that ran down.
-        if (m_runBase > 0 && RunTime < 0) RunTime = 0;
-        if (RunTime <= 0) Alarm();
-        if (WindowState == 1) {
-            Caption = "Za " + timetext::format(RunTime) + " alarm: " + AlarmText;
+    if (m_run.state() != RunState::Running) return;
+    if (m_run.due(now)) Alarm();
+    drawRun(now);
+}
+
+void FrmTikanda::drawRun(const RunNow& now) {
+    const bool minimised = WindowState == 1;
+    const Seconds value = m_run.value(now);
+    switch (m_run.mode()) {
+    case RunMode::TimeOfDay:
+        if (minimised) {
+            if (m_run.pending()) Caption = "V " + timetext::format(value) + " alarm: " + AlarmText;
         } else {
-            lblStopky.Caption = timetext::format(RunTime);
+            if (m_run.pending()) lblStopky.Caption = timetext::format(value);
+            // A target earlier than now is tomorrow's; one that has arrived is 0:00:00 to go.
+            const Seconds toGo = value >= now.wall.second ? value - now.wall.second
+                                                          : value + kDay - now.wall.second;
+            lblStopky.ToolTipText = timetext::format(m_run.pending() ? toGo : 0);
+        }
+        break;
+    case RunMode::Countdown:
+        if (minimised) {
+            Caption = "Za " + timetext::format(value) + " alarm: " + AlarmText;
+        } else {
+            lblStopky.Caption = timetext::format(value);
             lblStopky.ToolTipText = "Odečet času";
         }
-    }
-
-    if (optS.Value) {
-        RunTime = m_runBase + runSeconds() * OneSec;
-        if (WindowState == 1)
-            Caption = timetext::format(RunTime) + " - stopky";
+        break;
+    case RunMode::Stopwatch:
+        if (minimised)
+            Caption = timetext::format(value) + " - stopky";
         else
-            lblStopky.Caption = timetext::format(RunTime);
+            lblStopky.Caption = timetext::format(value);
+        break;
     }
-}
-
-void FrmTikanda::markRunStart() {
-    lastRunCheck = m_svc.clock.now();
-    m_runBase = RunTime;
-    m_runFromMs = m_svc.runClock.secondStartMs();
-}
-
-// The whole seconds a countdown or stopwatch has run since it started or resumed, on the
-// run clock (through a suspend, a held-up program, a wall clock set forward or back).
-// Counted from the start of the wall-clock second in which the run started: the ticks fall
-// just after each second boundary, so every tick of an undisturbed run adds exactly one,
-// and the first tick after a stall adds all the seconds that passed.
-Seconds FrmTikanda::runSeconds() const {
-    return (m_svc.runClock.nowMs() - m_runFromMs) / 1000;
 }
 
 Seconds FrmTikanda::Cas() {

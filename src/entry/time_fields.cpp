@@ -47,7 +47,7 @@ std::string secondDigits(const std::string& time) {
 // nothing the entry fields do writes it then.
 std::string refreshDisplay(FrmTikanda& w) {
     std::string entered = timetext::format(w.Cas());
-    if (w.RunState == 0) w.lblStopky.Caption = entered;
+    if (w.runState() == RunState::Stopped) w.lblStopky.Caption = entered;
     return entered;
 }
 

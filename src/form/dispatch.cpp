@@ -14,11 +14,17 @@ using form::MenuItem;
 
 namespace {
 
-// Every routed event ends with the focus settled (see FrmTikanda::settleFocus).
+// Every routed event ends with the focus settled (see FrmTikanda::settleFocus), the run
+// display drawn from the run (a restored window shows its run at once, not at the next
+// tick) and a changed run written down.
 class Step {
 public:
     explicit Step(FrmTikanda& w) : m_w(w) {}
-    ~Step() { m_w.settleFocus(); }
+    ~Step() {
+        m_w.settleFocus();
+        if (m_w.run().pending() && m_w.WindowState != 1) m_w.drawRun(m_w.runNow());
+        m_w.syncRunState();
+    }
     Step(const Step&) = delete;
     Step& operator=(const Step&) = delete;
 

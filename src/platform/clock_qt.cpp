@@ -1,6 +1,7 @@
 #include "platform/platform_qt.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QLocale>
 
 #include <chrono>
@@ -19,6 +20,16 @@ LocalMoment QtClock::now() const {
 
 std::string QtClock::shortDate(std::int64_t day) const {
     return QLocale().toString(kEpochDay.addDays(day), QLocale::ShortFormat).toStdString();
+}
+
+std::int64_t QtClock::utcMs() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+std::string QtRunClock::bootId() const {
+    QFile f(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.read(64).trimmed().toStdString();
 }
 
 std::int64_t QtRunClock::nowMs() const {

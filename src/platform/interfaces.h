@@ -31,6 +31,8 @@ public:
     virtual LocalMoment now() const = 0;
     // The user's short-date format of the given day (tooltip of the system-time display).
     virtual std::string shortDate(std::int64_t day) const = 0;
+    // Milliseconds since 1970-01-01 00:00 UTC.
+    virtual std::int64_t utcMs() const = 0;
 };
 
 // The clock of countdowns and stopwatches: it runs on while the machine sleeps and is not
@@ -43,6 +45,8 @@ public:
     // nowMs() less the milliseconds since the wall clock's last whole second: when, on this
     // clock, the current wall-clock second began (the ticks fall just after those moments).
     virtual std::int64_t secondStartMs() const = 0;
+    // Tells one boot of the machine from another: the clock's origin changes with it.
+    virtual std::string bootId() const = 0;
 };
 
 // A repeating one-second timer on the user-interface thread.
@@ -184,6 +188,33 @@ public:
     virtual void alarmWindowUnloaded(FrmAlarm& w) = 0;
 };
 
+// This copy's pending run, kept in a small file of its own (written whole and atomically)
+// so that an end of the program the user did not choose loses no alarm.
+class RunStateStore {
+public:
+    virtual ~RunStateStore() = default;
+    // The run this copy took over at its start (left by a copy that is gone), if any.
+    virtual std::optional<std::string> taken() = 0;
+    // The taken run cannot be used: a damaged one is set aside, one written by a newer
+    // version left alone. Either way it is no longer this copy's.
+    virtual void setAside(bool damaged) = 0;
+    virtual void save(const std::string& text) = 0;
+    // No run is pending any more.
+    virtual void remove() = 0;
+};
+
+// A store that keeps nothing: for services built without one.
+inline RunStateStore& noRunStateStore() {
+    struct None : RunStateStore {
+        std::optional<std::string> taken() override { return std::nullopt; }
+        void setAside(bool) override {}
+        void save(const std::string&) override {}
+        void remove() override {}
+    };
+    static None none;
+    return none;
+}
+
 struct Services {
     Clock& clock;
     TimerFactory& timers;
@@ -199,6 +230,7 @@ struct Services {
     WindowSystem& windows;
     RunClock& runClock;
     ScreenSaver& screenSaver = noScreenSaver();
+    RunStateStore& runStore = noRunStateStore();
 };
 
 } // namespace tikanda

@@ -15,6 +15,7 @@ class QtClock : public Clock {
 public:
     LocalMoment now() const override;
     std::string shortDate(std::int64_t day) const override;
+    std::int64_t utcMs() const override;
 };
 
 // CLOCK_BOOTTIME on Linux (runs on through a suspend, never set); elsewhere the steady
@@ -23,6 +24,9 @@ class QtRunClock : public RunClock {
 public:
     std::int64_t nowMs() const override;
     std::int64_t secondStartMs() const override;
+    // /proc/sys/kernel/random/boot_id where there is one, else empty (every start is then
+    // taken for another boot, and the wall clock decides).
+    std::string bootId() const override;
 };
 
 // One-second timers aligned to the wall-clock second: each tick re-arms a precise

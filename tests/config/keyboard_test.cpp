@@ -13,7 +13,7 @@ constexpr int F2 = 113, F3 = 114, F4 = 115, Esc = 27;
 std::string fields(Rig& r) {
     auto& w = r.w;
     auto n = [](auto v) { return std::to_string(v); };
-    return "run=" + n(w.RunState) + " min=" + n(w.tlbCas.button("Min").Value) +
+    return "run=" + n(int(w.runState())) + " min=" + n(w.tlbCas.button("Min").Value) +
            " win=" + n(w.WindowState) + " edit=" + n(w.cboText.Visible) +
            " dlg=" + n(r.dialogs.fileDialogs) + " sound=" + n(r.program.SoundMode) +
            n(w.mnuZvuk.Checked) + n(w.tlbCas.button("Zvuk").Value) +
@@ -59,7 +59,7 @@ TEST(Keyboard, EveryRowActsOnlyInItsLayoutStateAndShiftState) {
         SCOPED_TRACE(testing::Message() << "row " << &row - rows);
         r.settings.values[{"RVTikanda", "Default", "Text"}] = "Výchozí";
         if (!row.menus) r.w.applyNoMenu();
-        r.w.RunState = row.run;
+        r.bring(row.run);
         r.w.TlbSPS(row.buttons, row.buttons, row.buttons);
         r.program.SoundMode = row.sound;
         r.program.AlarmUp = row.alarm == 1; // 2: the window without AlarmUp

@@ -49,7 +49,7 @@ protected:
     // Storno's caption and topic.
     std::string look() {
         auto on = [](bool b) { return b ? '1' : '0'; };
-        std::string s = std::to_string(w.RunState) + " " + on(w.cmdOK.Enabled) +
+        std::string s = std::to_string(int(w.runState())) + " " + on(w.cmdOK.Enabled) +
                         on(w.fraNastav.Enabled) + on(w.fraAlarm.Enabled) + " ";
         for (auto* m : {&w.mnuV, &w.mnuP, &w.mnuS, &w.mnuHod, &w.mnuMin, &w.mnuSec})
             s += on(m->Enabled);

@@ -124,7 +124,7 @@ TEST_F(TimeFaults, TheCountFollowsTheWallClockSecond) {
     for (const std::int64_t ms : {301, 1039, 962, 8299, 702}) {
         rig.clock.advanceMs(ms);
         rig.timers.fireAll();
-        counts.push_back(w.RunTime);
+        counts.push_back(w.run().value(w.runNow()));
     }
     EXPECT_EQ(counts, (std::vector<Seconds>{1, 2, 3, 11, 12}));
 }
@@ -133,27 +133,47 @@ TEST_F(TimeFaults, StopwatchRunsAHundredHoursAndResumesFromThem) {
     start(w.optS, "0", "00", "00");
     rig.tick(360000);
     w.Pauza();
-    w.cmdOK_Click(); // the resume reads the shown value back
-    EXPECT_EQ(w.RunTime, 360000);
+    w.cmdOK_Click();
+    EXPECT_EQ(w.lblStopky.Caption, "100:00:00");
     w.WinMin(1);
     rig.tick();
     EXPECT_EQ(w.Caption, "100:00:01 - stopky");
 }
 
-// A countdown from zero fires at the first tick, one second over. Its open alarm window
-// holds the main tick; a countdown started meanwhile counts on all the same and rings at
-// the first tick after the window goes.
-TEST_F(TimeFaults, ACountdownStartedWhileAnAlarmWindowIsOpenRingsAfterIt) {
-    rig.clock.set(9, 0, 0);
-    start(w.optZa, "0", "00", "00");
-    rig.tick();
-    ASSERT_NE(w.frmAlarm(), nullptr);
-    EXPECT_EQ(w.lblStopky.Caption, "0:00:01");
-    start(w.optZa, "0", "00", "05");
-    rig.tick(30);
-    EXPECT_EQ(w.lblStopky.Caption, "0:00:05");
-    w.frmAlarm()->Form_Click();
-    EXPECT_EQ(alarmsDuring(60), std::vector<std::string>{"09:00:32"});
+// A countdown from zero fires at the first tick, one second over. While its alarm window is
+// open a countdown started meanwhile stands still, display and count alike (a pause there
+// holds what the screen shows), and counts on once the window goes; a time-of-day target
+// passed meanwhile rings at the first tick after it.
+TEST_F(TimeFaults, ARunStartedWhileAnAlarmWindowIsOpenStandsStillUntilItGoes) {
+    const struct {
+        form::Control& opt;
+        const char *h, *m, *s, *shown;
+        std::vector<std::string> alarms;
+    } cases[] = {
+        {w.optZa, "0", "00", "05", "0:00:05", {"09:00:36"}},
+        {w.optS, "0", "00", "05", "0:00:05", {}},
+        {w.optV, "9", "00", "10", "9:00:10", {"09:00:32"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.opt.Name);
+        rig.clock.set(9, 0, 0);
+        start(w.optZa, "0", "00", "00");
+        rig.tick();
+        ASSERT_NE(w.frmAlarm(), nullptr);
+        EXPECT_EQ(w.lblStopky.Caption, "0:00:01");
+        start(c.opt, c.h, c.m, c.s);
+        rig.tick(30);
+        EXPECT_EQ(w.lblStopky.Caption, c.shown);
+        if (&c.opt != &w.optV) {
+            w.Pauza();
+            EXPECT_EQ(w.lblStopky.Caption, c.shown);
+            w.cmdOK_Click();
+        }
+        w.frmAlarm()->Form_Click();
+        EXPECT_EQ(alarmsDuring(6), c.alarms);
+        if (&c.opt == &w.optS) EXPECT_EQ(w.lblStopky.Caption, "0:00:11");
+        if (w.runState() != RunState::Stopped) w.Stopka();
+    }
 }
 
 } // namespace

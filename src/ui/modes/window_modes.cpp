@@ -8,7 +8,7 @@ namespace tikanda {
 void FrmTikanda::PressMin() {
     if (tlbCas.button("Min").Value == 1) {
         mnuIkona.Checked = true;
-        if (RunState == 1) WinMin(1);
+        if (runState() == RunState::Running) WinMin(1);
     } else {
         mnuIkona.Checked = false;
     }
@@ -22,13 +22,13 @@ void FrmTikanda::mnuIkona_Click() {
 void FrmTikanda::PressMnuIkona() {
     auto& min = tlbCas.button("Min");
     min.Value = 1 - min.Value;
-    if (min.Value == 1 && RunState == 1) WinMin(1);
+    if (min.Value == 1 && runState() == RunState::Running) WinMin(1);
 }
 
 // Any size change during a count, minimising included, uses the option up and puts the
 // normal title back (the tick shows the count in the title only while minimised).
 void FrmTikanda::Form_Resize() {
-    if (RunState != 1 && RunState != 2) return;
+    if (!m_run.pending()) return;
     tlbCas.button("Min").Value = 0;
     mnuIkona.Checked = false;
     Caption = "Tikanda 1.3";

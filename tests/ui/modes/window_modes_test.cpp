@@ -27,7 +27,7 @@ TEST(IconOption, ARunningCountMinimisesAtOnceAndAResizeDuringACountUsesItUp) {
     for (int run : {0, 1, 2}) {
         SCOPED_TRACE(run);
         Rig r;
-        r.w.RunState = run;
+        r.bring(run);
         r.w.Caption = "0:04:59";
         r.w.toolbarClick("Min");
         EXPECT_EQ(option(r), expected[run][0]);
