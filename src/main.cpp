@@ -3,6 +3,8 @@
 #include "core/frm_tikanda.h"
 #include "platform/platform_choice.h"
 #include "platform/platform_qt.h"
+#include "platform/run_state_qt.h"
+#include "platform/session_end_qt.h"
 #include "ui/help/help_viewer_qt.h"
 #include "ui/windows/binding_qt.h"
 #include "ui/windows/caret_blink_qt.h"
@@ -17,6 +19,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     using namespace tikanda;
@@ -61,17 +64,36 @@ int main(int argc, char** argv) {
     QtScreenSaver screenSaver;
     ReleasingExit releasingExit(processExit, screenSaver);
     QtWindowSystem windows;
-    Services services{clock, timers,   sound, keys,          messages, popups,   dialogs,
-                      help,  settings, env,   releasingExit, windows,  runClock, screenSaver};
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    QtRunStateStore runStore(QCoreApplication::applicationFilePath(), args);
+    Services services{clock,    timers,   sound,       keys,         messages,
+                      popups,   dialogs,  help,        settings,     env,
+                      releasingExit, windows, runClock, screenSaver, runStore};
 
     ProgramState program;
     FrmTikanda frmTikanda(services, program);
     TikandaBinding tikandaWindows(frmTikanda, &windows);
     binding = &tikandaWindows;
 
+    // A logout, a shutdown, a kill or the loss of the display: the settings are saved as at
+    // an orderly exit, without question or box, and a pending run stays for the next start.
+    SessionEndWatch sessionEnd([&](int code) {
+        if (frmTikanda.SessionEnd() == FrmTikanda::SessionSave::Failed)
+            std::fprintf(stderr, "tikanda: the settings could not be saved\n");
+        if (code == 0) releasingExit.endNow(0); // gives back the keycode and the inhibition
+        // The display is gone, and with it the borrowed keycode.
+        screenSaver.releaseNow();
+        std::fflush(stderr);
+        ::_exit(code);
+    });
+
     frmTikanda.Form_Load();
     tikandaWindows.sync();
+    sessionEnd.armDisplayLoss();
     const int code = app.exec();
+    sessionEnd.disarm();
     binding = nullptr;
     return code;
 }

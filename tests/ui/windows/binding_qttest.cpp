@@ -153,10 +153,10 @@ TEST(Binding, KeysGoThroughTheHandlersShortcutsActWhateverHasTheFocusAndButtonsP
     for (Qt::Key k : {Qt::Key_Return, Qt::Key_Space}) {
         r.focus("cmdOK");
         key(k);
-        EXPECT_EQ(r.w.RunState, 1) << k;
+        EXPECT_EQ(r.w.runState(), RunState::Running) << k;
         r.w.cmdStorno_Click();
         r.b.sync();
-        ASSERT_EQ(r.w.RunState, 2);
+        ASSERT_EQ(r.w.runState(), RunState::Paused);
     }
 }
 
