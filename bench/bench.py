@@ -159,6 +159,7 @@ class Bench:
         env = dict(os.environ)
         env["XDG_CONFIG_HOME"] = os.path.join(self.work, f"config{self.runs}")
         os.makedirs(env["XDG_CONFIG_HOME"])
+        env["XDG_STATE_HOME"] = os.path.join(self.work, f"state{self.runs}")
         env["LANG"] = env["LC_ALL"] = "C.UTF-8"
         env.pop("QT_QPA_PLATFORM", None)
         env.pop("WAYLAND_DISPLAY", None)

@@ -20,7 +20,7 @@ trap session_stop EXIT
 session_start --sound
 work="$SESSION_DIR/soak"
 mkdir -p "$work"
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
 
 "$program" >"$work/tikanda.log" 2>&1 &
 pid=$!

@@ -36,10 +36,11 @@ done
 # Any sanitizer report stops the process with an error exit code.
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-# The tests never touch the user's settings.
+# The tests never touch the user's settings or run state.
 XDG_CONFIG_HOME=$(mktemp -d)
-export XDG_CONFIG_HOME
-trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+XDG_STATE_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME XDG_STATE_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME" "$XDG_STATE_HOME"' EXIT
 
 # ---- 1. Sanitizers ----
 say "sanitizer build in $san_build"

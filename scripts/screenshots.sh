@@ -26,7 +26,7 @@ out=$(cd "$out" && pwd)
 source "$root/scripts/lib/session.sh"
 trap session_stop EXIT
 session_start
-export XDG_CONFIG_HOME="$SESSION_DIR/config" LANG=C.UTF-8 LC_ALL=C.UTF-8
+export XDG_CONFIG_HOME="$SESSION_DIR/config" XDG_STATE_HOME="$SESSION_DIR/state" LANG=C.UTF-8 LC_ALL=C.UTF-8
 mkdir -p "$XDG_CONFIG_HOME"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 

@@ -17,10 +17,10 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 session_start --need-sound || { echo "harness: could not start the test session" >&2; exit 1; }
 
-# The test's environment: lib.sh, a scratch folder (kept on failure), empty settings, the null
+# The test's environment: lib.sh, a scratch folder (kept on failure), empty settings and run state, the null
 # sink, and a fixed language, so that dates and Qt's own texts are the same everywhere.
 export TIKANDA="$program" E2E_LIB="$here/lib.sh" E2E_DIR="$SESSION_DIR/test"
-export XDG_CONFIG_HOME="$SESSION_DIR/config" TIKANDA_TEST_SINK="$SESSION_SINK"
+export XDG_CONFIG_HOME="$SESSION_DIR/config" XDG_STATE_HOME="$SESSION_DIR/state" TIKANDA_TEST_SINK="$SESSION_SINK"
 export E2E_ARTIFACTS="${E2E_ARTIFACTS:-$(dirname "$program")/e2e-artifacts}/$(basename "$test_script" .sh)"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY

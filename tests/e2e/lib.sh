@@ -114,6 +114,17 @@ type_text() { # $1 over the text in the focused box $2 $3 $4 (Shift+Home: Ctrl+A
         e2e_until 10 ui_text_is "${@:2}"
 }
 
+choose_panel_colour() { # $1 (#rrggbb) for the display panel: its pop-up menu, the colour dialog
+    local px py pw ph
+    ui_read && read -r px py pw ph <<<"$(ui_field 7 "$MAIN" frame '^Displej$')" && [ "${pw:-0}" -gt 0 ] ||
+        return 1
+    xdotool mousemove $((px + pw / 2)) $((py + ph - 8)) click 3 # the panel below its labels
+    e2e_until 20 popup || return 1
+    xdotool key Down Down Return # its second item
+    ui_wait dialog:Barva text '^HTML:$' showing && ui_click dialog:Barva text '^HTML:$' &&
+        type_text "$1" dialog:Barva text '^HTML:$' && ui_click dialog:Barva "push button" '^OK$'
+}
+
 e2e_screenshot() { # of window $1 (or root) into the PNG file $2, cropped to "x y w h" in $3
     local x y w h crop=()
     [ -n "${3:-}" ] && read -r x y w h <<<"$3" && crop=(-crop "${w}x$h+$x+$y" +repage)

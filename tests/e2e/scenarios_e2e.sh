@@ -62,13 +62,7 @@ e2e_until 10 analog || e2e_fail "no silver dial on the analog face"
 
 # "Nastavení barvy…" from the dial's pop-up menu, #ff8000 in the colour dialog: the panel's
 # background, stored on exit as 0xBBGGRR in decimal (0x0080FF = 33023).
-xdotool mousemove $((px + pw / 2)) $((py + ph * 3 / 10)) click 3
-e2e_until 20 popup || e2e_fail "no pop-up menu on the dial"
-xdotool key Down Down Return # its second item
-ui_wait dialog:Barva text '^HTML:$' showing || e2e_fail "no colour dialog"
-ui_click dialog:Barva text '^HTML:$' && type_text '#ff8000' dialog:Barva text '^HTML:$' ||
-    e2e_fail "the colour dialog's HTML field did not take #ff8000"
-ui_click dialog:Barva "push button" '^OK$' || e2e_fail "no OK in the colour dialog"
+choose_panel_colour '#ff8000' || e2e_fail "the colour dialog did not take #ff8000"
 recoloured() { look recoloured && [ "$BG" = FF8000 ]; }
 e2e_until 20 recoloured || e2e_fail "the panel is #$BG after choosing #ff8000"
 exit_with_ano
