@@ -274,6 +274,7 @@ private:
     // The record last written to the state file, without its moment of writing.
     std::string m_writtenRun;
     bool m_settingsLoaded = false;
+    bool m_runDropped = false; // the program is ending as the user chose: nothing more is written
     std::unique_ptr<Timer> m_tmrAlarm;
     std::unique_ptr<FrmAlarm> m_alarm;
     // Replaced alarm windows that were inside their own tick then; each goes at its tick's end.

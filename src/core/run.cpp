@@ -152,7 +152,8 @@ bool Run::restore(const std::map<std::string, std::string>& rec, const RunNow& n
     const auto value = number(rec, "value");
     if (mode != "V" && mode != "Za" && mode != "S") return false;
     if (state != "running" && state != "paused" && state != "stopped") return false;
-    if (!value || *value < 0) return false;
+    // A stopped run's value is only what it counted (a countdown from zero ends at -1).
+    if (!value || (*value < 0 && state != "stopped")) return false;
     const RunMode m = mode == "V" ? RunMode::TimeOfDay
                       : mode == "Za" ? RunMode::Countdown
                                      : RunMode::Stopwatch;

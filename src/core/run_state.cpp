@@ -52,6 +52,7 @@ std::map<std::string, std::string> FrmTikanda::runRecord(const RunNow& now) cons
 }
 
 void FrmTikanda::syncRunState() {
+    if (m_runDropped) return;
     if (!m_run.pending() && !m_shownAlarm) {
         if (!m_writtenRun.empty()) m_svc.runStore.remove();
         m_writtenRun.clear();
@@ -65,6 +66,7 @@ void FrmTikanda::syncRunState() {
 }
 
 void FrmTikanda::dropRun() {
+    m_runDropped = true;
     m_svc.runStore.remove();
     m_writtenRun.clear();
 }

@@ -1,6 +1,7 @@
 # The program held up (SIGSTOP for several seconds, then SIGCONT, as a suspended laptop
 # wakes): a countdown still rings on time and a stopwatch shows the seconds that passed.
-# Then every way of ending with the alarm window open gives back the keycode borrowed for F16.
+# Then every way of ending with the alarm window open gives back the keycode borrowed for F16,
+# and the alarm window open at SIGTERM comes back at the next start.
 source "$E2E_LIB"
 
 now() { date +%s.%N; }
@@ -50,7 +51,7 @@ stop_program
 # The keyboard map of Xvfb binds no key to F16: the alarm window's keystrokes borrow one.
 f16_bound() { xmodmap -pke | grep -qw F16; }
 f16_bound && e2e_fail "F16 is in the keyboard map before the program ran"
-for way in "Ctrl+Alt+F4" "Shift+click on Storno" "Storno, Ano"; do
+for way in "Ctrl+Alt+F4" "Shift+click on Storno" "Storno, Ano" SIGTERM; do
     start_program
     xdotool windowmove --sync $MAIN_WIN 0 0 # Storno clear of the alarm window in the middle
     xdotool key ctrl+p # a countdown of 0:00:00 rings at its first tick
@@ -65,10 +66,17 @@ for way in "Ctrl+Alt+F4" "Shift+click on Storno" "Storno, Ano"; do
         ui_click "$MAIN" "push button" '^Storno$' || e2e_fail "no Storno button to click"
         xdotool keyup shift
         ;;
+    SIGTERM)
+        announced=$(ui_read && ui_field 3 "$ALARM" label '^[0-9][0-9]:[0-9][0-9]:[0-9][0-9]$')
+        kill -TERM $TIKANDA_PID
+        ;;
     *) exit_with_ano ;;
     esac
     e2e_wait_exit || e2e_fail "$way: the program did not end"
     f16_bound && e2e_fail "$way: the program ended and left F16 in the keyboard map"
     e2e_log "$way: ended, the keyboard map as before"
 done
+# The alarm window open at SIGTERM comes back at the next start, announced as it was.
+start_program
+ui_wait "$ALARM" label "^$announced\$" showing || e2e_fail "the alarm announced at $announced did not come back"
 e2e_log ok

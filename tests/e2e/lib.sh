@@ -32,7 +32,9 @@ start_program() { # and waits for its main window (MAIN_WIN) on the screen and t
     ui_wait "$MAIN" frame "^$MAIN_TITLE\$" showing || e2e_fail "no main window on the a11y bus"
     e2e_activate $MAIN_WIN
 }
-stop_program() { kill $TIKANDA_PID && wait $TIKANDA_PID; }
+# SIGTERM is a session end: the settings are saved and a pending run stays for the next start,
+# which the next test step starts without.
+stop_program() { kill $TIKANDA_PID && wait $TIKANDA_PID && rm -f "$XDG_STATE_HOME"/tikanda/run-*.state; }
 e2e_exited() { [[ $(awk '{print $3}' /proc/$TIKANDA_PID/stat 2>/dev/null) =~ ^Z?$ ]]; }
 e2e_wait_exit() { # sets E2E_EXIT_CODE (so not in $(...))
     e2e_until $E2E_TIMEOUT e2e_exited || return 1

@@ -30,7 +30,7 @@ counting_down || e2e_fail "the countdown did not come back counting after SIGTER
 kill -KILL $TIKANDA_PID && wait $TIKANDA_PID 2>/dev/null
 start_program
 counting_down || e2e_fail "the countdown did not come back counting after SIGKILL"
-stop_program
+kill -KILL $TIKANDA_PID && wait $TIKANDA_PID 2>/dev/null
 
 # On an X server of its own that goes away: Qt ends the program, the settings are saved
 # ([User] comes back) and the run stays.
