@@ -31,6 +31,9 @@ packages=(
     dpkg-dev desktop-file-utils appstream man-db file
     # Hardening: clang with its sanitizer and libFuzzer runtimes, and valgrind.
     clang libclang-rt-14-dev valgrind
+    # Portability: the behaviour and its headless tests cross-built for Windows with
+    # mingw-w64 (GoogleTest's sources to build it with) and run under wine.
+    g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 missing=()

@@ -8,10 +8,12 @@ build=${TIKANDA_BUILD_DIR:-$root/build}
 
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh"
-# With no arguments, the whole suite: also the sanitizer, fuzzing and leak checks, and
-# the Debian package built, installed, started and removed again. They run first so that
-# the test summary of ctest closes the output.
+# With no arguments, the whole suite: also the headless tests cross-built for Windows and
+# run under wine, the sanitizer, fuzzing and leak checks, and the Debian package built,
+# installed, started and removed again. They run first so that the test summary of ctest
+# closes the output.
 if [ $# -eq 0 ]; then
+    "$root/scripts/cross-test.sh"
     "$root/scripts/hardening.sh"
     "$root/scripts/package-test.sh"
 fi

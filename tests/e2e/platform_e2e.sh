@@ -1,5 +1,5 @@
-# The Qt tests that skip themselves outside this harness, on xcb, and the program without a
-# display or a sound server.
+# The Qt tests that need this harness (E2e*, left out of the Qt label), on xcb, and the
+# program without a display or a sound server.
 source "$E2E_LIB"
 qt_tests=${TIKANDA_QT_TESTS:-$(dirname "$TIKANDA")/tests/tikanda_qt_tests}
 [ -x "$qt_tests" ] || e2e_fail "no Qt test binary at $qt_tests"
@@ -9,7 +9,7 @@ run_qt_tests() { # matching $1, under the command prefix in $2...: all must run 
         grep -q '^\[  PASSED  \] [1-9]' "$E2E_DIR/qt.log" && ! grep -q '\[  SKIPPED \]' "$E2E_DIR/qt.log" ||
         { cat "$E2E_DIR/qt.log"; e2e_fail "Qt tests failed or skipped: $1"; }
 }
-run_qt_tests 'SoundOnSink.*:KeyInjectionOnX11.*:HelpViewer.MissingOrBrokenFileGivesAMessage' \
+run_qt_tests 'E2e*:HelpViewer.MissingOrBrokenFileGivesAMessage' \
     env QT_QPA_PLATFORM=xcb
 for display in "-u DISPLAY" DISPLAY=:4242; do # no display, or one that does not answer
     env $display timeout 20 "$TIKANDA" >/dev/null 2>"$E2E_DIR/err"

@@ -65,8 +65,8 @@ TEST_F(TimeFields, TypingMovesOnAfterTheThirdCharacterOrEnterAndLeavingCleansUp)
 TEST_F(TimeFields, LeavingAFieldClampsItsLeadingNumber) {
     // Typed, then the hours and the minutes or seconds after leaving.
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"75", "23", "59"}, {"7", "7", "07"},     {"-3", "0", "00"},   {"", "0", "00"},
-        {"5x", "5x", "00"}, {"1.5", "1.5", "00"}, {"1d2", "23", "59"}, {"9e9", "23", "59"}};
+        {"75", "23", "59"}, {"7", "7", "07"},     {"-3", "0", "00"},  {"", "0", "00"},
+        {"5x", "5x", "00"}, {"1.5", "1.5", "00"}, {"9e9", "23", "59"}};
     for (const auto& [typed, hours, minutesOrSeconds] : cases) {
         for (auto* field : {&w.txtHod, &w.txtMin, &w.txtSec}) {
             w.SetFocus(*field);

@@ -1,5 +1,6 @@
-// XTestKeyInjector on a real X server: run by tests/e2e/platform_e2e.sh on Xvfb with a
-// window manager; skipped on Qt's offscreen platform.
+// XTestKeyInjector on a real X server: run only by tests/e2e/platform_e2e.sh on Xvfb with a
+// window manager (hence E2e in the name; the Qt label leaves it out); skipped on Qt's
+// offscreen platform when run there by hand.
 #include "platform/platform_qt.h"
 
 #include <QGuiApplication>
@@ -28,7 +29,7 @@ int f16Keycode() {
 
 } // namespace
 
-TEST(KeyInjectionOnX11, F16ReachesTheFocusedWindowAndTheMapIsRestored) {
+TEST(E2eKeyInjectionOnX11, F16ReachesTheFocusedWindowAndTheMapIsRestored) {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         GTEST_SKIP() << "needs an X server (tests/e2e/platform_e2e.sh)";
     const int before = f16Keycode();

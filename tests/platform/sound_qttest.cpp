@@ -1,6 +1,7 @@
-// QtSound on a real sound server: run by tests/e2e/platform_e2e.sh, whose harness starts a
-// PulseAudio daemon with a null sink and names it in TIKANDA_TEST_SINK. What reaches the
-// sink is recorded from its monitor and analysed here. Skipped everywhere else.
+// QtSound on a real sound server: run only by tests/e2e/platform_e2e.sh (hence E2e in the
+// name; the Qt label leaves it out), whose harness starts a PulseAudio daemon with a null
+// sink and names it in TIKANDA_TEST_SINK. What reaches the sink is recorded from its monitor
+// and analysed here. Skipped when run elsewhere by hand.
 #include "platform/platform_qt.h"
 
 #include <QProcess>
@@ -26,7 +27,7 @@ double level(const Samples& s, double freq) {
     return 2 * std::sqrt(std::max(0.0, s1 * s1 + s2 * s2 - c * s1 * s2)) / double(s.size());
 }
 
-class SoundOnSink : public ::testing::Test {
+class E2eSoundOnSink : public ::testing::Test {
 protected:
     void SetUp() override {
         m_sink = qEnvironmentVariable("TIKANDA_TEST_SINK");
@@ -67,7 +68,7 @@ protected:
 
 } // namespace
 
-TEST_F(SoundOnSink, AGoodFileIsHeardABadOrMissingOneGivesTheChime) {
+TEST_F(E2eSoundOnSink, AGoodFileIsHeardABadOrMissingOneGivesTheChime) {
     const auto good = tone("good.wav", false);
     for (const auto& file :
          {good, tone("float.wav", true), m_dir.filePath("no.wav").toStdString()}) {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace tikanda {
 
@@ -269,10 +271,23 @@ HelpFile HelpFile::parse(std::string_view text) {
 }
 
 HelpFile HelpFile::load(const std::string& path) {
+    namespace fs = std::filesystem;
     HelpFile f;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        f.m_loadError = "Soubor nápovědy " + quoted(path) + " nebyl nalezen.";
+    const std::string where = tikanda::quoted(path); // qualified: not std::quoted
+    // The path is UTF-8 on every system (Windows would read a narrow path in its ANSI
+    // code page). Its kind is asked first: a folder opens as a stream on some systems and
+    // fails to open on others, and either way it is there but cannot be read.
+    const fs::path file(std::u8string(path.begin(), path.end()));
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (status.type() == fs::file_type::not_found) {
+        f.m_loadError = "Soubor nápovědy " + where + " nebyl nalezen.";
+        return f;
+    }
+    std::ifstream in;
+    if (!fs::is_directory(status)) in.open(file, std::ios::binary);
+    if (!in.is_open()) {
+        f.m_loadError = "Soubor nápovědy " + where + " nelze přečíst.";
         return f;
     }
     std::string data;
@@ -280,17 +295,17 @@ HelpFile HelpFile::load(const std::string& path) {
     while (in.read(buf, sizeof buf) || in.gcount() > 0) {
         data.append(buf, std::size_t(in.gcount()));
         if (data.size() > kMaxFileSize) {
-            f.m_loadError = "Soubor nápovědy " + quoted(path) + " je příliš velký.";
+            f.m_loadError = "Soubor nápovědy " + where + " je příliš velký.";
             return f;
         }
     }
     if (in.bad()) {
-        f.m_loadError = "Soubor nápovědy " + quoted(path) + " nelze přečíst.";
+        f.m_loadError = "Soubor nápovědy " + where + " nelze přečíst.";
         return f;
     }
     f = parse(data);
     if (!f.usable())
-        f.m_loadError = "Soubor nápovědy " + quoted(path) + " je poškozen: neobsahuje žádné téma.";
+        f.m_loadError = "Soubor nápovědy " + where + " je poškozen: neobsahuje žádné téma.";
     return f;
 }
 
