@@ -1,10 +1,13 @@
 // The settings store: the factory values written to "Default" at every start, loading
-// from a section with "Default" behind it, the save at exit and the reset command.
+// from a section with "Default" behind it, the save at exit (of the values changed) and the
+// reset command.
 
 #include "config/settings_values.h"
 #include "core/frm_tikanda.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace tikanda {
 
@@ -60,6 +63,33 @@ private:
     std::string m_section;
 };
 
+struct Setting {
+    std::string key, value;
+};
+using SettingGroup = std::vector<Setting>;
+
+// What the save writes to "User", in its order, in groups: a group is written whole when
+// one of its values changed. The alarm text and the five texts of the list are one group, so
+// that the list never mixes the orders of two copies of the program.
+std::vector<SettingGroup> userSettings(FrmTikanda& w) {
+    std::vector<SettingGroup> groups = {
+        {{"ColLbl", sv::encodeColour(w.lbl1.ForeColor)}},
+        {{"ColAktualni", sv::encodeColour(w.lblAktualni.ForeColor)}},
+        {{"ColGreen", sv::encodeColour(w.picGreen.BackColor)}},
+        {{"ColStopky", sv::encodeColour(w.lblStopky.ForeColor)}}};
+    SettingGroup texts = {{"Text", w.AlarmText}};
+    for (int i = 1; i <= 5; ++i)
+        texts.push_back({textKey(i), w.Texts[std::size_t(i)]});
+    groups.push_back(std::move(texts));
+    // Without sound from the command line the stored sound settings stay as they were.
+    if (w.program().SoundMode >= 0) {
+        groups.push_back({{"WAV", w.program().SoundFile}});
+        groups.push_back({{"Zvuk", sv::encodeSwitch(w.tlbCas.button("Zvuk").Value != 0)}});
+    }
+    groups.push_back({{"Ikona", sv::encodeSwitch(w.tlbCas.button("Min").Value != 0)}});
+    return groups;
+}
+
 } // namespace
 
 void FrmTikanda::Aktivace(const std::string& Section) {
@@ -109,27 +139,37 @@ void FrmTikanda::Aktivace(const std::string& Section) {
 
     if (m_program.SoundMode > 0) PressZvuk();
     PressMin();
+
+    // Loaded from "User", the values are this copy's own; loaded from elsewhere (a reset),
+    // each one loaded counts as changed.
+    for (const SettingGroup& group : userSettings(*this))
+        for (const auto& [key, value] : group) {
+            if (Section == "User")
+                userSettingsSeen[key] = value;
+            else if (m_program.SoundMode > 0 || (key != "WAV" && key != "Zvuk"))
+                userSettingsSeen.erase(key);
+        }
 }
 
+// Writes to "User" only the values changed since they were last loaded or saved, so that
+// the save keeps what another copy of the program saved meanwhile.
 bool FrmTikanda::SaveSettings() {
     SettingsStore& store = m_svc.settings;
-    auto put = [&](const std::string& key, const std::string& value) {
-        store.set(kApp, "User", key, value);
-    };
-    put("ColLbl", sv::encodeColour(lbl1.ForeColor));
-    put("ColAktualni", sv::encodeColour(lblAktualni.ForeColor));
-    put("ColGreen", sv::encodeColour(picGreen.BackColor));
-    put("ColStopky", sv::encodeColour(lblStopky.ForeColor));
-    put("Text", AlarmText);
-    for (int i = 1; i <= 5; ++i)
-        put(textKey(i), Texts[std::size_t(i)]);
-    // Without sound from the command line the stored sound settings stay as they were.
-    if (m_program.SoundMode >= 0) {
-        put("WAV", m_program.SoundFile);
-        put("Zvuk", sv::encodeSwitch(tlbCas.button("Zvuk").Value != 0));
+    const std::vector<SettingGroup> groups = userSettings(*this);
+    for (const SettingGroup& group : groups) {
+        const bool changed = std::ranges::any_of(group, [&](const Setting& s) {
+            const auto seen = userSettingsSeen.find(s.key);
+            return seen == userSettingsSeen.end() || seen->second != s.value;
+        });
+        if (changed)
+            for (const auto& [key, value] : group)
+                store.set(kApp, "User", key, value);
     }
-    put("Ikona", sv::encodeSwitch(tlbCas.button("Min").Value != 0));
-    return store.flush();
+    if (!store.flush()) return false;
+    for (const SettingGroup& group : groups)
+        for (const auto& [key, value] : group)
+            userSettingsSeen[key] = value;
+    return true;
 }
 
 void FrmTikanda::mnuDefault_Click() {

@@ -1,5 +1,7 @@
 #include "config/settings_values.h"
 
+#include "ui/colours/system_colours.h"
+
 namespace tikanda::settingsvalues {
 
 namespace {
@@ -38,7 +40,13 @@ std::string encodeColour(form::Colour c) {
 }
 
 std::optional<form::Colour> decodeColour(std::string_view text) {
-    if (auto v = parseInt32(text)) return static_cast<form::Colour>(*v);
+    const auto v = parseInt32(text);
+    if (!v) return std::nullopt;
+    const auto c = static_cast<form::Colour>(*v);
+    if (c <= 0xFFFFFFu) return c;
+    const form::Colour index = c & ~form::kSystemColourFlag;
+    if ((c & form::kSystemColourFlag) && index < form::Colour(colours::kSystemColourCount))
+        return c;
     return std::nullopt;
 }
 

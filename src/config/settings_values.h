@@ -18,7 +18,8 @@ namespace tikanda::settingsvalues {
 std::optional<std::int32_t> parseInt32(std::string_view text);
 
 // A colour as stored: RGB 0x00BBGGRR as its positive value, a system colour n (top bit
-// set) as n - 2147483648.
+// set) as n - 2147483648. Other numbers (-1, an index beyond the system colours, a stray
+// top byte) are no colour.
 std::string encodeColour(form::Colour c);
 std::optional<form::Colour> decodeColour(std::string_view text);
 

@@ -78,10 +78,11 @@ void FrmTikanda::Konec() {
     frmSplash.Visible = true;
     m_svc.windows.doEvents(); // let the closing box be drawn before the save
 
-    if (!SaveSettings())
+    const bool saved = SaveSettings();
+    frmSplash.Visible = false; // kept above every window, it would cover the message
+    if (!saved)
         m_svc.messages.show("Nastavení se nepodařilo uložit.", kTitle, MsgIcon::Exclamation,
                             MsgButtons::Ok);
-    frmSplash.Visible = false;
     dropRun();
     m_svc.exit.endNow(0);
 }

@@ -5,6 +5,8 @@
 #include "form/form_model.h"
 
 #include <array>
+#include <map>
+#include <string>
 
 namespace tikanda::form {
 
@@ -48,6 +50,10 @@ struct FrmTikandaModel : WindowModel {
 
     // Client height as built, in twips; start-up switches reduce it.
     int Height = 3510;
+
+    // The window's "User" settings as last loaded from or saved to the settings store, by
+    // key: the save writes only what differs (config/settings.cpp).
+    std::map<std::string, std::string> userSettingsSeen;
 };
 
 struct FrmAlarmModel : WindowModel {

@@ -101,7 +101,8 @@ public:
                                         const std::string& pattern) override;
 };
 
-// QSettings, native format, user scope, organization "RVTikanda", no application name.
+// QSettings over the INI file $XDG_CONFIG_HOME/RVTikanda.conf; it never holds the caller up
+// without a bound (settings_qt.cpp).
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();

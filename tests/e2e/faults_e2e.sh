@@ -1,7 +1,8 @@
 # The program held up (SIGSTOP for several seconds, then SIGCONT, as a suspended laptop
 # wakes): a countdown still rings on time and a stopwatch shows the seconds that passed.
 # Then every way of ending with the alarm window open gives back the keycode borrowed for F16,
-# and the alarm window open at SIGTERM comes back at the next start.
+# and the alarm window open at SIGTERM comes back at the next start. Last, a lock file of the
+# settings that can never be taken.
 source "$E2E_LIB"
 
 now() { date +%s.%N; }
@@ -79,4 +80,36 @@ done
 # The alarm window open at SIGTERM comes back at the next start, announced as it was.
 start_program
 ui_wait "$ALARM" label "^$announced\$" showing || e2e_fail "the alarm announced at $announced did not come back"
+stop_program
+
+# The settings' lock file a link to nowhere: past the first settings write (two seconds after
+# the start) the window still answers and its clock ticks. The exit's save fails; the message
+# saying so is not covered by the closing box (kept above every window) and a real click on
+# its OK ends the program.
+settings=$(e2e_settings_file)
+ln -s "$E2E_DIR/nowhere" "$settings.lock"
+start_program
+sleep 3
+clock() { ui_read && ui_get "$MAIN" label '^[0-9]+:[0-9][0-9]:[0-9][0-9]$' showing | head -n 1 | cut -f3; }
+first=$(clock)
+[ -n "$first" ] || e2e_fail "the window does not answer 3 s after the start"
+ticked() { [ "$(clock)" != "$first" ]; }
+e2e_until 10 ticked || e2e_fail "the clock stands at $first"
+xdotool key ctrl+p
+ui_wait "$MAIN" "radio button" '^po uplynutí času$' checked || e2e_fail "Ctrl+P chose no countdown"
+ui_click "$MAIN" "push button" '^Storno$' || e2e_fail "no Storno button to click"
+ui_wait "$BOX" "push button" '^Ne$' focused || e2e_fail "Storno did not ask, 'Ne' the default"
+xdotool key shift+Tab
+ui_wait "$BOX" "push button" '^Ano$' focused || e2e_fail "Shift+Tab did not reach 'Ano'"
+xdotool key Return
+ui_wait "$BOX" label '^Nastavení se nepodařilo uložit\.$' showing || e2e_fail "no word of the failed save"
+popup && e2e_fail "the closing box is still shown over the message"
+read -r x y w h <<<"$(ui_field 7 "$BOX" "push button" '^OK$' showing)"
+[ "${w:-0}" -gt 0 ] || e2e_fail "no OK button in the message"
+xdotool mousemove $((x + w / 2)) $((y + h - 3)) click 1 # its lower edge, where the box lay
+e2e_wait_exit && [ $E2E_EXIT_CODE -eq 0 ] || e2e_fail "a click on OK did not end the program"
+[ -L "$settings.lock" ] || e2e_fail "the lock file is no longer the link"
+said=$(grep -c 'the settings are not written' "$E2E_DIR/tikanda.log")
+[ "$said" -eq 1 ] || e2e_fail "stderr said $said times that the settings are not written"
+e2e_log "a lock that cannot be taken: the window answered, the failed save was told and closed"
 e2e_log ok

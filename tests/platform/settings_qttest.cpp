@@ -1,15 +1,18 @@
 // The real settings store against a temporary configuration folder: what it writes and
-// reads back, a save killed half way, and the program's start and exit over a damaged file,
-// a folder that is missing or blocked by a file, and a disk without room. The faults are
-// ones root cannot write through either.
+// reads back, a save killed half way, two copies of the program over one file, and the
+// program's start and exit over a damaged or oversized file, a settings or lock file that
+// cannot be opened, a folder that is missing or blocked by a file, and a disk without room.
+// The faults are ones root cannot write through either.
 #include "fakes.h"
 #include "platform/platform_qt.h"
 
 #include <QtCore>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,9 +34,13 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
     }
     static QString file(const QString& dir) { return dir + QStringLiteral("/RVTikanda.conf"); }
+    // The settings file's bytes; empty when it is no regular file (a FIFO is not opened).
+    static QByteArray readFile(const QString& path) {
+        QFile f(path);
+        return QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
     QByteArray read(const QString& dir = {}) const {
-        QFile f(file(dir.isEmpty() ? m_tmp.path() : dir));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return readFile(file(dir.isEmpty() ? m_tmp.path() : dir));
     }
     QTemporaryDir m_tmp;
 };
@@ -99,58 +106,203 @@ bool wellFormed(const QByteArray& file) {
     return true;
 }
 
-// Start-up and the orderly exit ("Ano") over each fault: whether the failed save was told
-// (once), and the file after it. A damaged file is read as far as it goes and saved
-// well-formed without a word; a save that fails leaves the old file as it was.
-TEST_F(SettingsStoreTest, StartAndExitOverADamagedFileAFolderBlockedOrMissingAndNoRoom) {
+// Runs `work` in a child process and gives back the text it returns; nullopt when the child
+// failed, or hung: did not end within a minute.
+std::optional<std::string> inChild(const std::function<std::string()>& work) {
+    int out[2];
+    if (pipe(out) != 0) return std::nullopt;
+    const pid_t child = fork();
+    if (child == 0) {
+        close(out[0]);
+        const std::string text = work();
+        const bool sent = write(out[1], text.data(), text.size()) == ssize_t(text.size());
+        _exit(sent ? 0 : 1);
+    }
+    close(out[1]);
+    int status = 0;
+    for (QDeadlineTimer deadline(60000); waitpid(child, &status, WNOHANG) == 0;) {
+        if (deadline.hasExpired()) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            break;
+        }
+        QThread::msleep(20);
+    }
+    std::string text;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(out[0], buf, sizeof buf)) > 0;)
+        text.append(buf, std::size_t(n));
+    close(out[0]);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    return text;
+}
+
+// Start-up and the orderly exit ("Ano") over each fault, in a child process, with a write
+// between them (the one two seconds after the start): whether the failed save was told at
+// the exit, the alarm text loaded, and how often stderr said that the settings are not
+// written. A damaged file is read as far as it goes and saved well-formed without a word; a
+// file too large is not read and is replaced; a save that fails leaves the old file as it
+// was. Nothing waits without end: not a lock that cannot be taken, nor a FIFO.
+TEST_F(SettingsStoreTest, StartAndExitOverEachFaultOfTheFileItsLockItsFolderAndTheDisk) {
     const QByteArray good = "[User]\nText=ahoj\n";
+    QByteArray huge = good;
+    while (huge.size() <= 1024 * 1024)
+        huge += "; " + QByteArray(98, 'x') + "\n";
+    auto at = [](const QString& dir, const char* name) { return dir + QLatin1Char('/') + name; };
+    // Puts the old file (none when empty) behind a link into another folder; gives its target.
+    auto behindLink = [&](const QString& dir, const QByteArray& old) {
+        const QString target = at(dir, "elsewhere/tikanda.ini");
+        QDir().mkpath(at(dir, "elsewhere"));
+        QFile f(target);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        EXPECT_TRUE(QFile::link(target, file(dir)));
+        return target;
+    };
+    auto lockPath = [](const QString& dir) { return file(dir) + QStringLiteral(".lock"); };
+    std::optional<QLockFile> held; // another copy's, not let go of during the case
     const struct {
         const char* name;
         const char* folder; // under the temporary folder; "blocker" is a file
         QByteArray old;     // the file before; empty: none
+        std::function<QString(const QString&, const QByteArray&)> fault; // gives the file's path
         bool noRoom;
         int told;
+        const char* loaded;
+        int stderrLines;
     } cases[] = {
-        {"a section line without its ]", "a", good + "[Bro\nZvuk=1\n", false, 0},
-        {"binary junk", "b", good + "\x01\xff\xfe\x80junk\x02\nZvuk=1\n", false, 0},
-        {"a truncated line", "c", good + "Zvu", false, 0},
-        {"a missing folder", "new/config", "", false, 0},
-        {"the folder is a file", "blocker/config", "", false, 1},
-        {"no room", "d", good, true, 1},
-        {"damaged, and no room", "e", good + "[Bro\n", true, 1},
+        {"a section line without its ]", "a", good + "[Bro\nZvuk=1\n", {}, false, 0, "ahoj", 0},
+        {"binary junk", "b", good + "\x01\xff\xfe\x80junk\x02\nZvuk=1\n", {}, false, 0, "ahoj", 0},
+        {"a truncated line", "c", good + "Zvu", {}, false, 0, "ahoj", 0},
+        {"a missing folder", "new/config", "", {}, false, 0, "Budíček!", 0},
+        {"the folder is a file", "blocker/config", "", {}, false, 1, "Budíček!", 0},
+        {"no room", "d", good, {}, true, 1, "ahoj", 0},
+        {"damaged, and no room", "e", good + "[Bro\n", {}, true, 1, "ahoj", 0},
+        {"the lock a link to nowhere", "f", good,
+         [&](const QString& dir, const QByteArray&) {
+             EXPECT_TRUE(QFile::link(at(dir, "nowhere"), lockPath(dir)));
+             return file(dir);
+         },
+         false, 1, "ahoj", 1},
+        {"the lock a folder", "g", good,
+         [&](const QString& dir, const QByteArray&) {
+             EXPECT_TRUE(QDir().mkpath(lockPath(dir)));
+             return file(dir);
+         },
+         false, 1, "ahoj", 1},
+        {"the lock a FIFO", "h", good,
+         [&](const QString& dir, const QByteArray&) {
+             EXPECT_EQ(mkfifo(QFile::encodeName(lockPath(dir)).constData(), 0600), 0);
+             return file(dir);
+         },
+         false, 1, "ahoj", 1},
+        {"the lock held by another copy", "l", good,
+         [&](const QString& dir, const QByteArray&) {
+             held.emplace(lockPath(dir));
+             EXPECT_TRUE(held->tryLock(0));
+             return file(dir);
+         },
+         false, 1, "ahoj", 1},
+        {"the file a FIFO", "i", "",
+         [&](const QString& dir, const QByteArray&) {
+             EXPECT_EQ(mkfifo(QFile::encodeName(file(dir)).constData(), 0600), 0);
+             return file(dir);
+         },
+         false, 1, "Budíček!", 1},
+        {"the file a link", "j", good, behindLink, false, 0, "ahoj", 0},
+        {"the file a link to a file over 1 MB", "k", huge, behindLink, false, 0, "Budíček!", 0},
     };
     ASSERT_TRUE(QFile(m_tmp.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString dir = m_tmp.filePath(QString::fromLatin1(c.folder));
         useFolder(dir);
-        if (!c.old.isEmpty()) {
-            QDir().mkpath(dir);
-            QFile f(file(dir));
+        QString path = file(dir);
+        if (c.fault || !c.old.isEmpty()) QDir().mkpath(dir);
+        if (c.fault) {
+            path = c.fault(dir, c.old);
+            if (!c.old.isEmpty() && path == file(dir)) {
+                QFile f(path);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.old) == c.old.size());
+            }
+        } else if (!c.old.isEmpty()) {
+            QFile f(path);
             ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.old) == c.old.size());
         }
-        std::vector<ShownMessage> shown;
-        {
+        const auto result = inChild([&] {
+            const QString errors = dir + QStringLiteral(".stderr");
+            const int fd = ::open(QFile::encodeName(errors).constData(), O_WRONLY | O_CREAT, 0600);
+            dup2(fd, 2);
             std::optional<NoRoom> noRoom;
             if (c.noRoom) noRoom.emplace();
             QtSettingsStore store;
             Rig rig(&store); // its end falls while there is no room as well
             rig.w.Form_Load();
+            store.flush();
             rig.messages.answers = {MsgAnswer::Yes};
             rig.w.mnuKonec_Click();
-            shown = rig.messages.shown;
-        }
-        EXPECT_EQ(std::ranges::count(shown, "Nastavení se nepodařilo uložit.", &ShownMessage::text),
-                  c.told);
-        const QByteArray saved = read(dir);
+            const auto told = std::ranges::count(
+                rig.messages.shown, "Nastavení se nepodařilo uložit.", &ShownMessage::text);
+            return std::to_string(told) + " " + rig.w.AlarmText + " " +
+                   std::to_string(readFile(errors).count("the settings are not written"));
+        });
+        held.reset();
+        ASSERT_TRUE(result) << "the child hung or failed";
+        EXPECT_EQ(*result,
+                  std::to_string(c.told) + " " + c.loaded + " " + std::to_string(c.stderrLines));
+        const QByteArray saved = readFile(path);
+        if (path != file(dir)) EXPECT_TRUE(QFileInfo(file(dir)).isSymLink()) << "the link is gone";
         if (c.told) {
             EXPECT_EQ(saved, c.old);
         } else {
-            EXPECT_TRUE(wellFormed(saved)) << saved.toStdString();
-            EXPECT_TRUE(saved.contains("[Default]\n") && saved.contains("[User]\n"));
-            if (!c.old.isEmpty()) EXPECT_TRUE(saved.contains("\nText=ahoj\n"));
+            EXPECT_TRUE(wellFormed(saved)) << saved.left(200).toStdString();
+            EXPECT_TRUE(saved.contains("[Default]\n"));
+            EXPECT_EQ(saved.contains("\nText=ahoj\n"), std::string(c.loaded) == "ahoj");
         }
     }
+}
+
+// Two copies of the program over one file, both started before either ends and each ended
+// with "Ano": the first turns the sound on; the second, ended later, changes the panel
+// colour only. Its save keeps the first one's value.
+TEST_F(SettingsStoreTest, TwoCopiesOverOneFileKeepEachOthersChanges) {
+    int loaded[2], go[2];
+    ASSERT_EQ(pipe(loaded), 0);
+    ASSERT_EQ(pipe(go), 0);
+    const pid_t second = fork();
+    ASSERT_GE(second, 0);
+    if (second == 0) {
+        QtSettingsStore store;
+        Rig r(&store);
+        r.w.Form_Load();
+        char c = 'l';
+        if (write(loaded[1], &c, 1) != 1 || ::read(go[0], &c, 1) != 1) _exit(2);
+        r.w.picGreen.BackColor = 0x112233;
+        r.messages.answers = {MsgAnswer::Yes};
+        r.w.mnuKonec_Click();
+        _exit(r.messages.shown.size() == 1 ? 0 : 1); // the question only: saved
+    }
+    close(loaded[1]);
+    close(go[0]);
+    char c = 0;
+    EXPECT_EQ(::read(loaded[0], &c, 1), 1);
+    {
+        QtSettingsStore store;
+        Rig r(&store);
+        r.w.Form_Load();
+        r.w.toolbarClick("Zvuk");
+        r.messages.answers = {MsgAnswer::Yes};
+        r.w.mnuKonec_Click();
+        EXPECT_EQ(r.messages.shown.size(), 1u) << "the first save failed";
+    }
+    EXPECT_EQ(write(go[1], "g", 1), 1);
+    close(go[1]);
+    close(loaded[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(second, &status, 0), second);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the second save failed";
+    const QByteArray user = read().mid(read().indexOf("[User]\n"));
+    EXPECT_TRUE(user.contains("\nZvuk=1\n") && user.contains("\nColGreen=1122867\n"))
+        << read().toStdString();
 }
 
 // Generation g of a large settings text (300 kB), marked with g throughout.
