@@ -164,9 +164,10 @@ TEST(PendingRun, WrittenAtEachChangeAndDroppedOnlyByTheUsersEnd) {
     }
     auto s = program();
     startRun(*s, s->w.optZa, "0", "05", "00");
+    s->w.toolbarClick("Zvuk");
     EXPECT_EQ(s->w.SessionEnd(), FrmTikanda::SessionSave::Saved);
     EXPECT_TRUE(s->runStore.file);
-    EXPECT_EQ(s->settings.values.count({"RVTikanda", "User", "Text"}), 1u);
+    EXPECT_EQ((s->settings.values[{"RVTikanda", "User", "Zvuk"}]), "1");
     EXPECT_TRUE(s->messages.shown.empty());
     Rig early; // ended before start-up loaded the settings: nothing saved
     EXPECT_EQ(early.w.SessionEnd(), FrmTikanda::SessionSave::NotLoaded);
