@@ -120,6 +120,12 @@ void QtRunStateStore::claim() {
             m_taken.emplace();
     } else if (folderLocked) {
         for (const QString& id : stateIds()) {
+            const QString path = stateDir() + QLatin1Char('/') + kPrefix + id + kSuffix;
+            if (!isRegularFile(path) || QFileInfo(path).size() > kMaxStateSize) {
+                std::fprintf(stderr, "tikanda: %s is not a state file; left as it is\n",
+                             qPrintable(path));
+                continue;
+            }
             if (!m_taken) {
                 if (lockRun(id)) m_taken.emplace();
             } else if (QLockFile probe(stateDir() + QLatin1Char('/') + kPrefix + id +
