@@ -63,3 +63,36 @@ TEST_F(RunControl, AModifiedLeftPressOnStornoEndsAtOnceAlsoDuringARun) {
 
 } // namespace
 } // namespace tikanda::test
+
+namespace tikanda::test {
+namespace {
+
+// 75 left in the focused minutes field: every start route checks the field first (it becomes
+// 59) and counts down the 0:59:00 the fields then show.
+TEST(StartRoutes, EachStartsWhatTheFieldsShowOnceTheFocusedOneIsChecked) {
+    const std::pair<const char*, std::function<void(Rig&)>> routes[] = {
+        {"menu Start (F2)", [](Rig& r) { r.w.menuClick(r.w.mnuStart); }},
+        {"toolbar Start", [](Rig& r) { r.w.toolbarClick("Start"); }},
+        {"OK", [](Rig& r) { r.w.click(r.w.cmdOK); }},
+        {"F2 without the menu bar",
+         [](Rig& r) {
+             r.w.applyNoMenu();
+             r.w.keyUp(&r.w.txtMin, vk::F2, 0);
+         }},
+    };
+    for (const auto& [name, route] : routes) {
+        SCOPED_TRACE(name);
+        Rig r;
+        r.w.optionChosen(r.w.optZa);
+        r.w.SetFocus(r.w.txtMin);
+        r.w.textEdited(r.w.txtMin, "75");
+        route(r);
+        EXPECT_EQ(r.w.txtMin.Text, "59");
+        r.tick();
+        EXPECT_EQ(r.w.lblStopky.Caption, "0:58:59");
+        EXPECT_EQ(r.w.frmAlarm(), nullptr);
+    }
+}
+
+} // namespace
+} // namespace tikanda::test

@@ -198,6 +198,17 @@ TEST(PendingRun, AStateFileItCannotUseIsSetAsideOrLeftAlone) {
     }
 }
 
+// Each check of a time-of-day run moves its last check on: the clock set back a day, then
+// forward again past the target's time, rings (the target passed since the last check).
+TEST(RunTimeOfDay, EachCheckMovesTheLastCheckOn) {
+    tikanda::Run run;
+    RunNow now;
+    now.wall = {20000, 9 * 3600};
+    run.start(RunMode::TimeOfDay, 10 * 3600, now);
+    EXPECT_FALSE(run.checkTimeOfDay({19999, 9 * 3600 + 1}));
+    EXPECT_TRUE(run.checkTimeOfDay({20000, 9 * 3600 + 2}));
+}
+
 TEST(RunRecordText, EscapesRoundTripAndBadEscapesFail) {
     const std::map<std::string, std::string> rec{{"text", "a=b\\c\nd\re"}, {"mode", "Za"}};
     EXPECT_EQ(decodeRecord(encodeRecord(rec)), rec);
