@@ -101,6 +101,7 @@ void FrmTikanda::restoreRun() {
     lblAlarm.Caption = AlarmText;
 
     m_run = run;
+    if (!alarm) m_run.release(now); // held only while its alarm window is open
     if (m_run.pending()) {
         showRunning();
         if (m_run.state() == RunState::Paused) showPaused();
