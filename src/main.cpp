@@ -9,6 +9,7 @@
 #include "ui/windows/binding_qt.h"
 #include "ui/windows/caret_blink_qt.h"
 #include "ui/windows/controls_qt.h"
+#include "ui/windows/key_release_guard_qt.h"
 #include "ui/windows/popups_qt.h"
 #include "ui/windows/window_system_qt.h"
 
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
     if (qtTexts.load(QStringLiteral("qtbase_cs"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
-    CaretBlinkLimit caretBlink; // an idle program wakes up for its tick only
+    CaretBlinkLimit caretBlink;  // an idle program wakes up for its tick only
+    KeyReleaseGuard keyReleases; // a key's release goes only to the window that got its press
 
     TikandaBinding* binding = nullptr;
     const auto sync = [&binding] {

@@ -53,11 +53,18 @@ TEST_F(RunControl, PauseHoldsResumeContinuesAndAStopByHandRaisesNoAlarm) {
     EXPECT_EQ(w.frmAlarm(), nullptr);
 }
 
+// Shift, Ctrl or Alt alone with a left press on Storno ends the program at once, without the
+// question or saving; a plain press is left to the click.
 TEST_F(RunControl, AModifiedLeftPressOnStornoEndsAtOnceAlsoDuringARun) {
     start(w.optZa);
-    w.cmdStorno_MouseDown(mouse::Left, 0, 0, 0); // a plain press is left to the click
-    w.cmdStorno_MouseDown(mouse::Left, shiftstate::Ctrl, 0, 0);
-    EXPECT_EQ(rig.exit.codes, std::vector<int>{0});
+    const std::pair<int, std::vector<int>> rows[] = {
+        {0, {}}, {shiftstate::Shift, {0}}, {shiftstate::Ctrl, {0}}, {shiftstate::Alt, {0}}};
+    for (const auto& [shift, exitCodes] : rows) {
+        rig.exit.codes.clear();
+        w.mouseDown(w.cmdStorno, mouse::Left, shift, 0, 0);
+        EXPECT_EQ(rig.exit.codes, exitCodes) << "shift " << shift;
+    }
+    EXPECT_EQ(w.RunState, 1);
     EXPECT_TRUE(rig.messages.shown.empty() && rig.settings.writes.empty());
 }
 

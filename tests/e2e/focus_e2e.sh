@@ -1,7 +1,8 @@
 # The keyboard focus and the mouse buttons with real input: a paused run keeps its value
 # whatever held the focus when it started, by every way of starting; right and middle
 # presses on buttons change nothing; the hours field is checked after the alarm text edit;
-# without the toolbar the text box lies on top of the panel.
+# a key release acts only in the window its press went to; without the toolbar the text
+# box lies on top of the panel.
 source "$E2E_LIB"
 W=$MAIN
 
@@ -96,6 +97,23 @@ held=$(run_display) && sleep 2.2
 ui_click "$W" "push button" '^OK$'
 e2e_until 15 shown_above "$(secs "$held")" || e2e_fail "the stopwatch did not resume from $held ($D)"
 
+# A key release acts only where its press went. The About box closed with Escape during the
+# run: the window is not minimised (the window's own Escape during a run).
+ui_click "$W" "push button" '^O aplikaci$' || e2e_fail "no toolbar button 'O aplikaci'"
+ui_wait "$BOX" "push button" '^OK$' focused || e2e_fail "the toolbar button showed no About box"
+xdotool key Escape
+e2e_until 20 ui_gone "$BOX" alert '' || e2e_fail "Escape did not close the About box"
+sleep 1
+unmapped $MAIN_WIN && e2e_fail "Escape in the About box minimised the main window"
+# The stopwatch's report "Čas …" closed with Enter: the focus stays in the hours field (the
+# field's Enter moves it on to the minutes).
+xdotool key F4
+ui_wait "$BOX" label '^Čas 0:00:[0-9][0-9]$' showing || e2e_fail "F4 gave no report 'Čas …'"
+xdotool key Return
+e2e_until 20 ui_gone "$BOX" alert '' || e2e_fail "Enter did not close the report"
+sleep 1
+ui_check "$W" text '^Hod$' focused || e2e_fail "the focus is not in the hours field after the report"
+
 # The toolbar's help topic returns to the toolbar's own after a right press on a button,
 # although the release goes to the help pop-up: with Shift+F1, a click on the toolbar shows
 # the same help before and after (told apart by the pop-up's size).
@@ -114,6 +132,18 @@ button=$(help_size right $((x + w / 2)) $((y + h / 2)))
 read -r x y w h <<<"$(ui_read && ui_field 7 "$W" "tool bar" '' showing)"
 again=$(help_size what $((x + w - 10)) $((y + h / 2)))
 [ "$again" = "$toolbar" ] || e2e_fail "after a right press the toolbar shows a button's help ($again, not $toolbar)"
+
+# A countdown of 0:00:00 started by F2 held down until its alarm window has opened, X
+# repeating the key into it: F2's release leaves the alarm open; a key pressed and released
+# in the alarm window closes it.
+enter_field Sec 00 && xdotool key Tab && chord ctrl p
+ui_wait "$W" label '^0:00:00$' showing || e2e_fail "the display does not show the period 0:00:00"
+xdotool keydown F2
+e2e_until 20 find_window '^Alarm$' || e2e_fail "no alarm window"
+sleep 1 && xdotool keyup F2 && sleep 1
+unmapped $WIN && e2e_fail "the release of F2 pressed before the alarm closed the alarm window"
+xdotool key x
+e2e_until 20 unmapped $WIN || e2e_fail "a key pressed in the alarm window did not close it"
 stop_program
 
 # Without the toolbar the strip with the text box comes into view over the panel for the

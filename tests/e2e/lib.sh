@@ -14,11 +14,6 @@ e2e_until() { # runs "${@:2}" until it succeeds, for at most $1 seconds
     local end=$((SECONDS + $1))
     until "${@:2}"; do [ $SECONDS -lt $end ] && sleep 0.2 || return 1; done
 }
-# Waits until the next tick is at least 0.3 s away: a key that starts a countdown of 0:00:00
-# is then let go before its alarm, which any key released would dismiss.
-clear_of_tick() {
-    until ms=$((10#$(date +%N) / 1000000)) && [ $ms -ge 50 ] && [ $ms -le 650 ]; do sleep 0.03; done
-}
 e2e_settings_file() { echo "$XDG_CONFIG_HOME/RVTikanda.conf"; }
 
 e2e_start() { # with the arguments given; sets TIKANDA_PID, which the harness kills at the end

@@ -39,6 +39,35 @@ TEST_F(Focus, ARunKeepsItsValueWhateverHeldTheFocusAtTheStart) {
         }
 }
 
+// A start that disables the entry frame under the focus runs the leave check of the field
+// it hands the focus on from, then and only then: a later move does not check it again.
+TEST_F(Focus, AStartChecksTheFieldItTakesTheFocusFromOnce) {
+    const std::pair<const char*, std::function<void()>> starts[] = {
+        {"menu", [&] { w.menuClick(w.mnuStart); }},
+        {"F2 without menus",
+         [&] {
+             w.mnuStopky.Visible = false;
+             w.keyUp(w.ActiveControl, vk::F2, 0);
+             w.mnuStopky.Visible = true;
+         }},
+    };
+    const std::pair<form::Control*, const char*> fields[] = {
+        {&w.txtHod, "23"}, {&w.txtMin, "59"}, {&w.txtSec, "59"}};
+    for (auto& [how, startRun] : starts)
+        for (auto [field, checked] : fields) {
+            SCOPED_TRACE(std::string(how) + " from " + field->Name);
+            w.SetFocus(*field);
+            w.textEdited(*field, "99");
+            startRun();
+            ASSERT_EQ(w.ActiveControl, &w.cmdStorno);
+            EXPECT_EQ(field->Text, checked);
+            field->Text = "99";     // what a second check would change again
+            w.menuClick(w.mnuStop); // the focus moves to the hours field
+            EXPECT_EQ(field->Text, "99");
+            field->Text = checked;
+        }
+}
+
 TEST_F(Focus, AHiddenControlPassesTheFocusOnAndTheNextOneIsChecked) {
     w.menuClick(w.mnuText);
     ASSERT_EQ(w.ActiveControl, &w.cboText);

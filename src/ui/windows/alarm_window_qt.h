@@ -1,7 +1,8 @@
 #pragma once
 // The alarm window: frameless, 280 x 168, above all other windows, not in the taskbar,
 // centred; its background picture and four labels. Clicks and key releases go to the
-// window's handlers (Form_Click, lblAlarm_Click, Form_KeyUp).
+// window's handlers (Form_Click, lblAlarm_Click, Form_KeyUp); KeyReleaseGuard passes on only
+// the releases of keys pressed in it.
 
 #include <QPixmap>
 #include <QWidget>

@@ -210,7 +210,8 @@ bool TikandaBinding::handleKey(QWidget* target, QKeyEvent* k) {
     }
 
     if (k->type() == QEvent::KeyRelease) {
-        // Key preview: the window sees every key release, once (no auto-repeat).
+        // Key preview: the window sees every key release, once (no auto-repeat); only
+        // releases of keys pressed in it come here (KeyReleaseGuard).
         if (k->isAutoRepeat() || vk == 0) return false;
         m_w.keyUp(focused, vk, shift);
         sync();
