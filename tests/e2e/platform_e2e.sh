@@ -23,6 +23,21 @@ no_window "-u DISPLAY"
 no_window DISPLAY=:4242
 no_window "" -display :999
 
+# A wave file chosen as the sound that is empty, or cut short (its data shorter than its
+# header says): the alarm of a countdown of 0:00:00 is heard all the same (the chime).
+: >"$E2E_DIR/empty.wav"
+head -c 20000 "$(dirname "$TIKANDA")/CILILINK.WAV" >"$E2E_DIR/cut.wav"
+for wav in empty cut; do
+    printf '[User]\nZvuk=1\nWAV=%s\n' "$E2E_DIR/$wav.wav" >"$(e2e_settings_file)"
+    start_program
+    xdotool key ctrl+p && e2e_record_start && clear_of_tick && xdotool key F2
+    ui_wait "$ALARM" label '^–0:00:0[2-9]$' showing || e2e_fail "$wav.wav: no alarm window"
+    e2e_record_stop
+    e2e_log "$wav.wav as the sound: RMS $RMS at the alarm"
+    greater "${RMS:-0}" 0.005 || e2e_fail "$wav.wav as the sound: no sound on the null sink at the alarm"
+    stop_program
+done
+
 # No sound server (an address that leads nowhere), the sound on: the alarm of a countdown of
 # 0:00:00 (Ctrl+P, F2) still comes and counts on.
 printf '[User]\nZvuk=1\n' >"$(e2e_settings_file)"
