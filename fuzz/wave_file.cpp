@@ -29,7 +29,8 @@ wavefile::Verdict judge(const std::uint8_t* data, std::size_t size, std::size_t 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const wavefile::Verdict v = judge(data, size, size);
     if (v == wavefile::Verdict::Playable) {
-        FUZZ_CHECK(size >= 45 && !std::memcmp(data, "RIFF", 4) && !std::memcmp(data + 8, "WAVE", 4));
+        FUZZ_CHECK(size >= 45 && !std::memcmp(data, "RIFF", 4) &&
+                   !std::memcmp(data + 8, "WAVE", 4));
         // A tail behind the sound (a chunk of tags, say) changes nothing.
         FUZZ_CHECK(judge(data, size, size + 1000) == v);
     }

@@ -115,9 +115,10 @@ struct SoundEffectPlayer final : Sound {
         }
         loaderTurn = !loaderTurn;
         const char* const oneSample[2] = {
-            "data:audio/wav;base64,UklGRiYAAABXQVZFZm10IBAAAAABAAEAIlYAAESsAAACABAAZGF0YQIAAAAAAA==",
-            "data:audio/wav;base64,UklGRiYAAABXQVZFZm10IBAAAAABAAEAIlYAAESsAAACABAAZGF0YQIAAAABAA=="};
-        loader->setSource(QUrl(QString::fromLatin1(oneSample[loaderTurn])));
+            "UklGRiYAAABXQVZFZm10IBAAAAABAAEAIlYAAESsAAACABAAZGF0YQIAAAAAAA==",
+            "UklGRiYAAABXQVZFZm10IBAAAAABAAEAIlYAAESsAAACABAAZGF0YQIAAAABAA=="};
+        loader->setSource(QUrl(QStringLiteral("data:audio/wav;base64,") +
+                               QString::fromLatin1(oneSample[loaderTurn])));
     }
 
     void drop(QSoundEffect* effect) {

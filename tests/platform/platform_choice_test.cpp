@@ -54,7 +54,10 @@ TEST(PlatformChoice, XWhereItAnswersUnlessTheUserChose) {
         std::vector<std::string> args;
         for (std::string w; words >> w;)
             args.push_back(w);
-        const DisplaySession s{r.qpa, args, r.display, r.wayland,
+        const DisplaySession s{r.qpa,
+                               args,
+                               r.display,
+                               r.wayland,
                                [&](const std::string& d) { return ++xAsked, d == r.xUp; },
                                [&] { return r.waylandUp; }};
         const PlatformChoice c = choosePlatform(s);

@@ -46,9 +46,8 @@ QByteArray wave(int samples) {
         return b;
     };
     const quint32 data = quint32(samples) * 2;
-    return "RIFF" + le(36 + data, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
-           le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(data, 4) +
-           QByteArray(int(data), '\0');
+    return "RIFF" + le(36 + data, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(22050, 4) +
+           le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(data, 4) + QByteArray(int(data), '\0');
 }
 
 } // namespace
@@ -89,8 +88,8 @@ TEST(QtSoundFiles, OnlyAFileJudgedPlayableReachesThePlayerAndIsJudgedAgainWhenIt
     write(at("good.wav"), wave(3000));
     sound.play(good);
     sound.release();
-    EXPECT_EQ(log, (std::vector<std::string>{"preload:" + good, "play:" + good, "play:",
-                                             "play:" + good, "release"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"preload:" + good, "play:" + good,
+                                             "play:", "play:" + good, "release"}));
 }
 
 namespace {
