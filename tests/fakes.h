@@ -81,8 +81,10 @@ struct FakeTimers : TimerFactory {
 
 struct FakeSound : Sound {
     std::vector<std::string> played, preloaded;
+    int released = 0;
     void play(const std::string& p) override { played.push_back(p); }
     void preload(const std::string& p) override { preloaded.push_back(p); }
+    void release() override { ++released; }
 };
 
 struct FakeKeys : KeyInjector {

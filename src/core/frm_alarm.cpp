@@ -30,6 +30,7 @@ void FrmAlarm::Form_Load() {
 void FrmAlarm::Form_Unload(int&) {
     m_mainTimer.setEnabled(true);
     m_svc.screenSaver.uninhibit();
+    m_svc.sound.release();
 }
 
 void FrmAlarm::Form_Click() {

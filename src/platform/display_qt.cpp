@@ -4,6 +4,7 @@
 #include "platform/platform_choice.h"
 #include "platform/platform_qt.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -51,13 +52,10 @@ bool waylandAnswers(const std::string& name) {
 std::string selectPlatform(int argc, char** argv) {
     DisplaySession s;
     s.qpaPlatform = env("QT_QPA_PLATFORM");
-    s.platformArgument = false;
-    for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "-platform") || !std::strcmp(argv[i], "--platform"))
-            s.platformArgument = true;
+    s.arguments.assign(argv + std::min(argc, 1), argv + argc);
     s.display = env("DISPLAY");
     s.waylandDisplay = env("WAYLAND_DISPLAY");
-    s.xAnswers = [&s] { return xAnswers(s.display); };
+    s.xAnswers = xAnswers;
     s.waylandAnswers = [&s] { return waylandAnswers(s.waylandDisplay); };
     const PlatformChoice c = choosePlatform(s);
     if (!c.platform.empty()) setenv("QT_QPA_PLATFORM", c.platform.c_str(), 1);

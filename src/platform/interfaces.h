@@ -72,6 +72,9 @@ public:
     virtual void play(const std::string& path) = 0;
     // Decode ahead of time so that a later play() starts without delay.
     virtual void preload(const std::string& path) = 0;
+    // Free what was decoded (a long file can take much memory); a sound still playing
+    // plays to its end first. The next play() or preload() decodes anew.
+    virtual void release() = 0;
 };
 
 // Injects one press and release of a key (virtual-key code) into the system's input.

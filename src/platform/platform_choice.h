@@ -7,20 +7,23 @@
 // neither (no client may keep itself above the others, nor send keys). So where an X
 // server answers (XWayland in a Wayland session) the program runs on it, unless the user
 // chose a plugin (QT_QPA_PLATFORM, -platform); where only Wayland answers it runs
-// natively and says what it cannot do there.
+// natively and says what it cannot do there. An X display named with -display is a
+// choice of X too. A display that cannot be opened is said in one line, before Qt
+// aborts on it.
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tikanda {
 
 struct DisplaySession {
-    std::string qpaPlatform;    // QT_QPA_PLATFORM
-    bool platformArgument;      // -platform given on the command line
-    std::string display;        // DISPLAY
-    std::string waylandDisplay; // WAYLAND_DISPLAY
+    std::string qpaPlatform;            // QT_QPA_PLATFORM
+    std::vector<std::string> arguments; // the command line after the program's name
+    std::string display;                // DISPLAY
+    std::string waylandDisplay;         // WAYLAND_DISPLAY
     // Asked only when the answer matters: they open a connection.
-    std::function<bool()> xAnswers;
+    std::function<bool(const std::string& display)> xAnswers;
     std::function<bool()> waylandAnswers;
 };
 

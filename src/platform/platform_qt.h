@@ -46,20 +46,29 @@ private:
     std::shared_ptr<TickLog> m_log;
 };
 
-// Wave playback with QSoundEffect; a file that is missing or cannot be decoded plays
-// the built-in chime (":/src/platform/sounds/chime.wav") instead. The player is a module
-// loaded at the first request (see sound_qt.cpp); without it a request beeps.
+// Wave playback with QSoundEffect; a file that is missing, no wave file the player can
+// read through (wave_file.h), or that cannot be decoded plays the built-in chime
+// (":/src/platform/sounds/chime.wav") instead. The player is a module loaded at the first
+// request (see sound_qt.cpp); without it a request beeps. It is handed a file only once
+// the file has been judged playable, and an empty path for the chime.
 class QtSound : public Sound {
 public:
-    QtSound();
+    using LoadPlayer = std::function<std::unique_ptr<Sound>()>;
+    // loadPlayer gives the player at the first request; by default the module's.
+    explicit QtSound(LoadPlayer loadPlayer = {});
     ~QtSound() override;
     void play(const std::string& path) override;
     void preload(const std::string& path) override;
+    void release() override;
 
 private:
     Sound* player();
+    std::string playable(const std::string& path);
+    LoadPlayer m_loadPlayer;
     bool m_loaded = false;
     std::unique_ptr<Sound> m_player;
+    struct Judged;
+    std::unique_ptr<Judged> m_judged; // the last file judged, and how
 };
 
 // F16 through the XTest extension on X11; a no-op on other platforms (Wayland has no

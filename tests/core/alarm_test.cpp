@@ -68,6 +68,8 @@ TEST_F(AlarmTest, AClickOrAKeyUpToF13ClosesTheWindowForGood) {
         key > 0 ? a.Form_KeyUp(key, 0) : key ? a.lblAlarm_Click(3) : a.Form_Click();
         EXPECT_TRUE(!a.Visible && !w.frmAlarm()) << key;
         EXPECT_EQ(rig.screenSaver.calls, "aiau") << key; // the inhibition ends with the window
+        EXPECT_EQ(rig.sound.released, 1) << key;         // and the decoded sound is freed
+        rig.sound.released = 0;
     }
 }
 

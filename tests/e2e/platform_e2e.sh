@@ -11,11 +11,31 @@ run_qt_tests() { # matching $1, under the command prefix in $2...: all must run 
 }
 run_qt_tests 'E2e*:HelpViewer.MissingOrBrokenFileGivesAMessage' \
     env QT_QPA_PLATFORM=xcb
-for display in "-u DISPLAY" DISPLAY=:4242; do # no display, or one that does not answer
-    env $display timeout 20 "$TIKANDA" >/dev/null 2>"$E2E_DIR/err"
+# No display, one that does not answer, or one named with Qt's -display that does not (Qt
+# itself would abort): one line on stderr and exit code 2.
+no_window() { # the environment's changes in $1, the program's arguments after it
+    env $1 timeout 20 "$TIKANDA" "${@:2}" >/dev/null 2>"$E2E_DIR/err"
     rc=$? message=$(head -n 1 "$E2E_DIR/err")
     [ $rc -eq 2 ] && [[ $message =~ ^"tikanda: "(no display|cannot connect to the X display) ]] &&
-        [ "$(wc -l <"$E2E_DIR/err")" -le 2 ] || e2e_fail "$display: exit code $rc, message \"$message\""
+        [ "$(wc -l <"$E2E_DIR/err")" -eq 1 ] || e2e_fail "$*: exit code $rc, message \"$message\""
+}
+no_window "-u DISPLAY"
+no_window DISPLAY=:4242
+no_window "" -display :999
+
+# A wave file chosen as the sound that is empty, or cut short (its data shorter than its
+# header says): the alarm of a countdown of 0:00:00 is heard all the same (the chime).
+: >"$E2E_DIR/empty.wav"
+head -c 20000 "$(dirname "$TIKANDA")/CILILINK.WAV" >"$E2E_DIR/cut.wav"
+for wav in empty cut; do
+    printf '[User]\nZvuk=1\nWAV=%s\n' "$E2E_DIR/$wav.wav" >"$(e2e_settings_file)"
+    start_program
+    xdotool key ctrl+p && e2e_record_start && xdotool key F2
+    ui_wait "$ALARM" label '^–0:00:0[2-9]$' showing || e2e_fail "$wav.wav: no alarm window"
+    e2e_record_stop
+    e2e_log "$wav.wav as the sound: RMS $RMS at the alarm"
+    greater "${RMS:-0}" 0.005 || e2e_fail "$wav.wav as the sound: no sound on the null sink at the alarm"
+    stop_program
 done
 
 # No sound server (an address that leads nowhere), the sound on: the alarm of a countdown of
