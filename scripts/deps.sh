@@ -10,6 +10,8 @@ packages=(
     g++ cmake ninja-build
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev
     libx11-dev libxtst-dev
+    # The session manager of the end-to-end test of a logout: X session management.
+    libsm-dev libice-dev
     libgtest-dev libgmock-dev
     # Run: a font for Qt to draw with (a minimal system has none), and the Czech texts
     # of Qt's own dialogs.

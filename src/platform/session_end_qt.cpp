@@ -1,5 +1,8 @@
 #include "platform/session_end_qt.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -37,9 +40,7 @@ SessionEndWatch::SessionEndWatch(std::function<void(int)> onEnd) : m_onEnd(std::
     auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, [this] {
         unsigned char b = 0;
-        if (::read(g_pipe[0], &b, 1) != 1) return;
-        g_atExit = nullptr;
-        m_onEnd(0);
+        if (::read(g_pipe[0], &b, 1) == 1) end();
     });
     struct sigaction sa {};
     sa.sa_handler = onSignal;
@@ -49,11 +50,34 @@ SessionEndWatch::SessionEndWatch(std::function<void(int)> onEnd) : m_onEnd(std::
         sigaction(sig, &sa, nullptr);
     static bool registered = false;
     if (!registered) registered = std::atexit(onExit) == 0;
+
+    // The settings are saved at the end and a pending run brings the program back through
+    // its autostart entry, so a checkpoint has nothing to save, and the session must not
+    // start a second copy. Qt closes every window at the session's end (QEvent::Quit), which
+    // would ask the exit question and hold up the logout: the program ends here instead.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        const auto noRestart = [](QSessionManager& session) {
+            session.setRestartHint(QSessionManager::RestartNever);
+        };
+        connect(app, &QGuiApplication::commitDataRequest, this, noRestart, Qt::DirectConnection);
+        connect(app, &QGuiApplication::saveStateRequest, this, noRestart, Qt::DirectConnection);
+        app->installEventFilter(this);
+    }
 }
 
 SessionEndWatch::~SessionEndWatch() {
     disarm();
     g_watch = nullptr;
+}
+
+bool SessionEndWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) end();
+    return false;
+}
+
+void SessionEndWatch::end() {
+    g_atExit = nullptr;
+    m_onEnd(0);
 }
 
 void SessionEndWatch::armDisplayLoss() {

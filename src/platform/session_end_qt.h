@@ -1,7 +1,9 @@
 #pragma once
 // The end of a session the user did not choose: SIGTERM, SIGHUP and SIGINT (a logout, a
 // shutdown, kill), the loss of the X connection, and the session manager's end of the
-// session. Each runs `onEnd` once, without processing window events, and the process ends.
+// session (its "die", which reaches the application as QEvent::Quit). Each runs `onEnd`
+// once, without processing window events, and the process ends. The session manager's
+// checkpoints save nothing and ask nothing: they only tell it not to restart the program.
 
 #include <QObject>
 #include <functional>
@@ -18,7 +20,12 @@ public:
     void armDisplayLoss();
     void disarm();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void end();
+
     std::function<void(int)> m_onEnd;
 };
 
