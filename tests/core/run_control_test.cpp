@@ -64,7 +64,7 @@ TEST_F(RunControl, AModifiedLeftPressOnStornoEndsAtOnceAlsoDuringARun) {
         w.mouseDown(w.cmdStorno, mouse::Left, shift, 0, 0);
         EXPECT_EQ(rig.exit.codes, exitCodes) << "shift " << shift;
     }
-    EXPECT_EQ(w.RunState, 1);
+    EXPECT_EQ(w.runState(), RunState::Running);
     EXPECT_TRUE(rig.messages.shown.empty() && rig.settings.writes.empty());
 }
 
