@@ -103,14 +103,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     w.mnuDefault_Click();
     checkLoaded(w);
 
-    // The save writes back exactly what the window holds.
+    // The save writes back exactly what the window holds, of what it writes (only the
+    // values changed since they were loaded).
     FUZZ_CHECK(w.SaveSettings());
+    auto written = [&](const std::string& key) {
+        return store.written.contains({"RVTikanda", "User", key});
+    };
     auto user = [&](const std::string& key) { return store.written[{"RVTikanda", "User", key}]; };
-    FUZZ_CHECK(user("Text") == w.AlarmText);
-    for (int i = 1; i <= 5; ++i)
-        FUZZ_CHECK(user("Text" + std::to_string(i)) == w.Texts[std::size_t(i)]);
-    FUZZ_CHECK(user("WAV") == program.SoundFile);
-    FUZZ_CHECK(settingsvalues::decodeColour(user("ColGreen")) == w.picGreen.BackColor);
-    FUZZ_CHECK(settingsvalues::decodeSwitch(user("Ikona")) == w.tlbCas.button("Min").Value);
+    if (written("Text")) {
+        FUZZ_CHECK(user("Text") == w.AlarmText);
+        for (int i = 1; i <= 5; ++i)
+            FUZZ_CHECK(user("Text" + std::to_string(i)) == w.Texts[std::size_t(i)]);
+    }
+    if (written("WAV")) FUZZ_CHECK(user("WAV") == program.SoundFile);
+    if (written("ColGreen"))
+        FUZZ_CHECK(settingsvalues::decodeColour(user("ColGreen")) == w.picGreen.BackColor);
+    if (written("Ikona"))
+        FUZZ_CHECK(settingsvalues::decodeSwitch(user("Ikona")) == w.tlbCas.button("Min").Value);
     return 0;
 }
