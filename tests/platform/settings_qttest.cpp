@@ -29,8 +29,11 @@ protected:
         ASSERT_TRUE(m_tmp.isValid());
         useFolder(m_tmp.path());
     }
+    // The run state too: a program started here must never leave or take a run in the
+    // user's own state folder.
     static void useFolder(const QString& dir) {
         qputenv("XDG_CONFIG_HOME", dir.toUtf8());
+        qputenv("XDG_STATE_HOME", (dir + QStringLiteral("/state")).toUtf8());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
     }
     static QString file(const QString& dir) { return dir + QStringLiteral("/RVTikanda.conf"); }
