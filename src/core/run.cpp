@@ -15,8 +15,10 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
 // cannot overflow.
 constexpr std::int64_t kLimit = std::int64_t(1) << 53;
 
-std::optional<std::int64_t> number(const std::map<std::string, std::string>& rec,
-                                   const std::string& key) {
+} // namespace
+
+std::optional<std::int64_t> recordNumber(const std::map<std::string, std::string>& rec,
+                                         const std::string& key) {
     const auto it = rec.find(key);
     if (it == rec.end()) return std::nullopt;
     std::int64_t v = 0;
@@ -26,6 +28,12 @@ std::optional<std::int64_t> number(const std::map<std::string, std::string>& rec
     if (ec != std::errc() || p != e || v <= -kLimit || v >= kLimit) return std::nullopt;
     return v;
 }
+
+LocalMoment momentOf(std::int64_t serial) {
+    return {floorDiv(serial, kDay), int(serial - floorDiv(serial, kDay) * kDay)};
+}
+
+namespace {
 
 std::string text(const std::map<std::string, std::string>& rec, const std::string& key) {
     const auto it = rec.find(key);
@@ -39,10 +47,6 @@ const char* modeName(RunMode m) {
     case RunMode::Stopwatch: return "S";
     }
     return "";
-}
-
-LocalMoment momentOf(std::int64_t serial) {
-    return {floorDiv(serial, kDay), int(serial - floorDiv(serial, kDay) * kDay)};
 }
 
 } // namespace
@@ -149,7 +153,7 @@ bool Run::restore(const std::map<std::string, std::string>& rec, const RunNow& n
                   const std::string& bootId) {
     *this = Run();
     const std::string mode = text(rec, "mode"), state = text(rec, "state");
-    const auto value = number(rec, "value");
+    const auto value = recordNumber(rec, "value");
     if (mode != "V" && mode != "Za" && mode != "S") return false;
     if (state != "running" && state != "paused" && state != "stopped") return false;
     // A stopped run's value is only what it counted (a countdown from zero ends at -1).
@@ -168,7 +172,7 @@ bool Run::restore(const std::map<std::string, std::string>& rec, const RunNow& n
                                     : RunState::Stopped;
 
     if (r.m_state == RunState::Running && m == RunMode::TimeOfDay) {
-        const auto day = number(rec, "startDay"), second = number(rec, "startSecond");
+        const auto day = recordNumber(rec, "startDay"), second = recordNumber(rec, "startSecond");
         if (!day || !second || *second < 0 || *second >= kDay) return false;
         r.m_startedAt = r.m_lastCheck = {*day, int(*second)};
         // Its target passed while the program was not running: due from that moment.
@@ -176,8 +180,8 @@ bool Run::restore(const std::map<std::string, std::string>& rec, const RunNow& n
         if (latest > now.wall.serial()) latest -= kDay;
         if (latest > r.m_lastCheck.serial()) r.m_fellDueAt = momentOf(latest);
     } else if (r.m_state == RunState::Running && !held) {
-        const auto anchorMs = number(rec, "anchorMs"), runMs = number(rec, "runMs"),
-                   utcMs = number(rec, "utcMs");
+        const auto anchorMs = recordNumber(rec, "anchorMs"), runMs = recordNumber(rec, "runMs"),
+                   utcMs = recordNumber(rec, "utcMs");
         if (!anchorMs || !runMs || !utcMs) return false;
         std::int64_t a = *anchorMs;
         if (text(rec, "boot") != bootId || now.ms < *runMs) {

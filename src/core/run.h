@@ -91,6 +91,12 @@ private:
 std::string encodeRecord(const std::map<std::string, std::string>& rec);
 std::optional<std::map<std::string, std::string>> decodeRecord(const std::string& text);
 
+// A whole number of a record, within the range the run's arithmetic allows.
+std::optional<std::int64_t> recordNumber(const std::map<std::string, std::string>& rec,
+                                         const std::string& key);
+// The local moment of a serial second (days since 1970 × 86400 + second of the day).
+LocalMoment momentOf(std::int64_t serial);
+
 // The version this program writes; a record of a newer one is left alone.
 constexpr int kRunRecordVersion = 1;
 

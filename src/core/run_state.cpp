@@ -3,8 +3,6 @@
 
 #include "core/frm_tikanda.h"
 
-#include <charconv>
-
 namespace tikanda {
 
 namespace {
@@ -12,13 +10,6 @@ namespace {
 std::string field(const std::map<std::string, std::string>& rec, const char* key) {
     const auto it = rec.find(key);
     return it == rec.end() ? std::string() : it->second;
-}
-
-std::optional<std::int64_t> integer(const std::string& text) {
-    std::int64_t v = 0;
-    const auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || p != text.data() + text.size()) return std::nullopt;
-    return v;
 }
 
 // Without the moment of writing, and without the value of a run that counts from an
@@ -75,14 +66,14 @@ void FrmTikanda::restoreRun() {
     const auto text = m_svc.runStore.taken();
     if (!text) return;
     const auto rec = decodeRecord(*text);
-    const auto version = rec ? integer(field(*rec, "version")) : std::nullopt;
+    const auto version = rec ? recordNumber(*rec, "version") : std::nullopt;
     if (version && *version > kRunRecordVersion) {
         m_svc.runStore.setAside(false);
         return;
     }
     const RunNow now = runNow();
     Run run;
-    const auto announced = rec ? integer(field(*rec, "announcedUtcMs")) : std::nullopt;
+    const auto announced = rec ? recordNumber(*rec, "announcedUtcMs") : std::nullopt;
     const bool alarm = rec && field(*rec, "alarm") == "1";
     if (!version || !run.restore(*rec, now, m_svc.runClock.bootId()) || (alarm && !announced)) {
         m_svc.runStore.setAside(true);
@@ -112,7 +103,7 @@ void FrmTikanda::restoreRun() {
         const Seconds ago = std::max<std::int64_t>(0, (now.utcMs - *announced) / 1000);
         const Seconds at = now.wall.serial() - ago;
         m_shownAlarm = ShownAlarm{field(*rec, "alarmText"), *announced};
-        m_alarmToReopen = LocalMoment{at / kDay, int(at % kDay)};
+        m_alarmToReopen = momentOf(at);
     }
     syncRunState();
 }
